@@ -1,0 +1,145 @@
+#include "platform/sound/sound_device.h"
+
+#include <SDL.h>
+
+#include <cstring>
+#include <string_view>
+
+namespace platform::sound {
+
+namespace {
+
+void audioCallback(void* userdata, Uint8* stream, int len)
+{
+    auto* mixer = static_cast<Mixer*>(userdata);
+    const std::size_t frameBytes = sizeof(std::int16_t) * static_cast<std::size_t>(mixer->channels());
+    const std::size_t frames = static_cast<std::size_t>(len) / frameBytes;
+    mixer->mix(reinterpret_cast<std::int16_t*>(stream), frames);
+    const std::size_t filled = frames * frameBytes;
+    if (filled < static_cast<std::size_t>(len))
+        std::memset(stream + filled, 0, static_cast<std::size_t>(len) - filled);
+}
+
+// Reads a WAV image and converts it to 16-bit samples at the device's rate and channel count.
+// Gives an empty block when the data is not a readable WAV file.
+Samples loadWav(SDL_RWops* source)
+{
+    Samples samples;
+    if (!source)
+        return samples;
+    SDL_AudioSpec spec;
+    Uint8* data = nullptr;
+    Uint32 length = 0;
+    if (!SDL_LoadWAV_RW(source, 1, &spec, &data, &length))
+        return samples;
+
+    SDL_AudioCVT cvt;
+    const int built = SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, AUDIO_S16SYS,
+                                        SoundDevice::Channels, SoundDevice::Rate);
+    if (built < 0) {
+        SDL_FreeWAV(data);
+        return samples;
+    }
+    std::vector<Uint8> work(static_cast<std::size_t>(length) * static_cast<std::size_t>(cvt.len_mult) + 16);
+    if (length > 0)
+        std::memcpy(work.data(), data, length);
+    SDL_FreeWAV(data);
+    std::size_t bytes = length;
+    if (built == 1) {
+        cvt.buf = work.data();
+        cvt.len = static_cast<int>(length);
+        if (SDL_ConvertAudio(&cvt) != 0)
+            return samples;
+        bytes = static_cast<std::size_t>(cvt.len_cvt);
+    }
+    const std::size_t frameBytes = sizeof(std::int16_t) * SoundDevice::Channels;
+    const std::size_t frames = bytes / frameBytes;
+    samples.resize(frames * SoundDevice::Channels);
+    if (frames > 0)
+        std::memcpy(samples.data(), work.data(), frames * frameBytes);
+    return samples;
+}
+
+} // namespace
+
+SoundDevice::SoundDevice(Mode mode) : m_mixer(std::make_shared<Mixer>(Channels))
+{
+    if (mode == Mode::Open)
+        openAudio();
+}
+
+SoundDevice::~SoundDevice()
+{
+    closeAudio();
+}
+
+bool SoundDevice::openAudio()
+{
+    auto tryOpen = [this]() -> bool {
+        if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
+            return false;
+        m_subsystemUp = true;
+        SDL_AudioSpec want;
+        SDL_zero(want);
+        want.freq = Rate;
+        want.format = AUDIO_S16SYS;
+        want.channels = Channels;
+        want.samples = 1024;
+        want.callback = audioCallback;
+        want.userdata = m_mixer.get();
+        SDL_AudioSpec have;
+        m_deviceId = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
+        if (m_deviceId == 0) {
+            SDL_QuitSubSystem(SDL_INIT_AUDIO);
+            m_subsystemUp = false;
+            return false;
+        }
+        const char* driver = SDL_GetCurrentAudioDriver();
+        m_output = driver && std::string_view(driver) == "dummy" ? Output::Dummy : Output::Audio;
+        SDL_PauseAudioDevice(m_deviceId, 0);
+        return true;
+    };
+
+    if (tryOpen())
+        return true;
+    // No usable audio: SDL's dummy driver keeps the timing of a real device without a sound card.
+    SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
+    const bool opened = tryOpen();
+    SDL_ResetHint(SDL_HINT_AUDIODRIVER);
+    if (!opened)
+        m_output = Output::None;
+    return opened;
+}
+
+void SoundDevice::closeAudio()
+{
+    if (m_deviceId != 0) {
+        // Closing waits for a running callback, so the mixer is never used after this.
+        SDL_CloseAudioDevice(m_deviceId);
+        m_deviceId = 0;
+    }
+    if (m_subsystemUp) {
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        m_subsystemUp = false;
+    }
+    m_output = Output::None;
+}
+
+SoundBuffer SoundDevice::createFromFile(const std::string& path)
+{
+    return SoundBuffer(m_mixer, loadWav(SDL_RWFromFile(path.c_str(), "rb")));
+}
+
+SoundBuffer SoundDevice::createFromWav(const void* bytes, std::size_t size)
+{
+    if (!bytes || size == 0 || size > static_cast<std::size_t>(INT32_MAX))
+        return SoundBuffer();
+    return SoundBuffer(m_mixer, loadWav(SDL_RWFromConstMem(bytes, static_cast<int>(size))));
+}
+
+SoundBuffer SoundDevice::createFromSamples(Samples samples)
+{
+    return SoundBuffer(m_mixer, std::move(samples));
+}
+
+} // namespace platform::sound

@@ -1,0 +1,131 @@
+#include "platform/sound/sound_device.h"
+
+#include "wav_fixture.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <thread>
+
+using platform::sound::Output;
+using platform::sound::SoundBuffer;
+using platform::sound::SoundDevice;
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class SoundFiles : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_dir = fs::temp_directory_path() /
+                ("sound_device_test_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+                 "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(m_dir);
+    }
+    void TearDown() override { fs::remove_all(m_dir); }
+
+    std::string write(const std::string& name, const std::string& bytes)
+    {
+        const fs::path path = m_dir / name;
+        std::ofstream(path, std::ios::binary) << bytes;
+        return path.string();
+    }
+
+    fs::path m_dir;
+};
+
+} // namespace
+
+TEST(SoundDevice, OpensUnderTheDummyDriverWithoutFailing)
+{
+    SoundDevice device;  // the tests run with SDL_AUDIODRIVER=dummy
+    EXPECT_NE(device.output(), Output::None);
+    EXPECT_EQ(device.rate(), 22050);
+    EXPECT_EQ(device.channels(), 2);
+}
+
+TEST(SoundDevice, AnUnusableDriverFallsBackToTheDummyOne)
+{
+    const char* before = std::getenv("SDL_AUDIODRIVER");
+    const std::string saved = before ? before : "";
+    setenv("SDL_AUDIODRIVER", "no_such_driver", 1);
+    {
+        SoundDevice device;
+        EXPECT_EQ(device.output(), Output::Dummy);
+    }
+    if (before)
+        setenv("SDL_AUDIODRIVER", saved.c_str(), 1);
+    else
+        unsetenv("SDL_AUDIODRIVER");
+}
+
+TEST(SoundDevice, TheDeviceConsumesAPlayingBuffer)
+{
+    SoundDevice device;
+    ASSERT_NE(device.output(), Output::None);
+    SoundBuffer b = device.createFromSamples(platform::sound::Samples(2 * 441, 1000));  // 20 ms
+    b.play();
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (b.isPlaying() && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    EXPECT_FALSE(b.isPlaying());
+}
+
+TEST(SoundDevice, BuffersComeAndGoWhileTheDeviceMixes)
+{
+    SoundDevice device;
+    for (int i = 0; i < 200; ++i) {
+        SoundBuffer b = device.createFromSamples(platform::sound::Samples(2 * 64, static_cast<short>(i)));
+        b.playLooping();
+        if (i % 7 == 0)
+            std::this_thread::yield();
+    }
+    SUCCEED();
+}
+
+TEST_F(SoundFiles, AWavFileIsConvertedToTheDeviceFormat)
+{
+    SoundDevice device(SoundDevice::Mode::NoOutput);
+    EXPECT_EQ(device.output(), Output::None);
+
+    // Already in the device format: the samples come through unchanged.
+    SoundBuffer same = device.createFromFile(write("same.wav", wavfixture::makeFlatWav(100, 1234)));
+    ASSERT_FALSE(same.isSilent());
+    EXPECT_EQ(same.frames(), 100u);
+    same.play();
+    std::vector<std::int16_t> out(4);
+    device.mixer().mix(out.data(), 2);
+    EXPECT_EQ(out, (std::vector<std::int16_t>{1234, 1234, 1234, 1234}));
+
+    // 8-bit mono at 11025 Hz becomes 16-bit stereo at 22050 Hz: about twice the frames.
+    SoundBuffer converted = device.createFromFile(
+        write("low.wav", wavfixture::makeWav(std::vector<int>(1000, 200), 11025, 1, 8)));
+    ASSERT_FALSE(converted.isSilent());
+    EXPECT_NEAR(static_cast<double>(converted.frames()), 2000.0, 40.0);
+}
+
+TEST_F(SoundFiles, AMissingOrUnreadableFileGivesASilentBuffer)
+{
+    SoundDevice device(SoundDevice::Mode::NoOutput);
+    EXPECT_TRUE(device.createFromFile((m_dir / "missing.wav").string()).isSilent());
+    EXPECT_TRUE(device.createFromFile(write("text.wav", "this is not a sound")).isSilent());
+    const std::string wav = wavfixture::makeFlatWav(50, 1);
+    EXPECT_TRUE(device.createFromFile(write("cut.wav", wav.substr(0, 30))).isSilent());
+    EXPECT_TRUE(device.createFromFile(m_dir.string()).isSilent());  // a folder
+}
+
+TEST(SoundDevice, AWavImageInMemoryMakesABuffer)
+{
+    SoundDevice device(SoundDevice::Mode::NoOutput);
+    const std::string wav = wavfixture::makeFlatWav(10, -5);
+    SoundBuffer b = device.createFromWav(wav.data(), wav.size());
+    EXPECT_EQ(b.frames(), 10u);
+    EXPECT_TRUE(device.createFromWav(wav.data(), 12).isSilent());
+    EXPECT_TRUE(device.createFromWav(nullptr, 0).isSilent());
+}
