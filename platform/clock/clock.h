@@ -44,6 +44,9 @@ private:
 // The program's clock (a SystemClock unless a test installed another).
 Clock& systemClock();
 
+// Makes `clock` the program's clock (it must outlive its use); nullptr restores the SystemClock.
+void installClock(Clock* clock);
+
 // Milliseconds of the program's clock.
 Tick TickCount();
 
