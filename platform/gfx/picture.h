@@ -27,7 +27,10 @@ enum class RasterOp {
 };
 
 // A font for text printing. `family` "pixel" selects the built-in 6-pixel-cell pixel font
-// (5 x 7 glyphs) of the battle's texts; any other family is an installed font.
+// (5 x 7 glyphs) of the battle's texts; any other family is an installed font. The designs' font
+// names are mapped: "Terminal" is the pixel font, "Arial Black" DejaVu Sans bold, "MS Sans Serif"
+// DejaVu Sans. Point sizes are taken at 96 pixels per inch. Without a running QGuiApplication no
+// installed font can be used and the pixel font stands in.
 struct Font {
     std::string family = "DejaVu Sans";
     int pointSize = 8;

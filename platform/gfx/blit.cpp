@@ -1,0 +1,178 @@
+#include "platform/gfx/picture.h"
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+namespace platform::gfx {
+
+Rgb fromBgrValue(long long value)
+{
+    const auto v = static_cast<unsigned long long>(value);
+    const Rgb red = v & 0xFF;
+    const Rgb green = (v >> 8) & 0xFF;
+    const Rgb blue = (v >> 16) & 0xFF;
+    return (red << 16) | (green << 8) | blue;
+}
+
+namespace {
+
+// A rectangle copy reduced to the part that lies inside both pictures.
+struct ClippedCopy
+{
+    int x, y, w, h, sx, sy;
+};
+
+// Clips one axis: the run of `size` pixels from `src` onto `dst`; false when nothing is left.
+bool clipAxis(long long& dst, long long& src, long long& size, long long dstLimit, long long srcLimit)
+{
+    if (src < 0) {
+        dst -= src;
+        size += src;
+        src = 0;
+    }
+    if (dst < 0) {
+        src -= dst;
+        size += dst;
+        dst = 0;
+    }
+    size = std::min({size, dstLimit - dst, srcLimit - src});
+    return size > 0;
+}
+
+bool clip(const Picture& dst, int x, int y, int w, int h, const Picture& src, int sx, int sy,
+          ClippedCopy& out)
+{
+    if (dst.isNull() || src.isNull() || w <= 0 || h <= 0) {
+        return false;
+    }
+    long long cx = x, cy = y, cw = w, ch = h, csx = sx, csy = sy;
+    if (!clipAxis(cx, csx, cw, dst.width(), src.width()) ||
+        !clipAxis(cy, csy, ch, dst.height(), src.height())) {
+        return false;
+    }
+    out = {static_cast<int>(cx), static_cast<int>(cy),  static_cast<int>(cw),
+           static_cast<int>(ch), static_cast<int>(csx), static_cast<int>(csy)};
+    return true;
+}
+
+} // namespace
+
+void bitBlt(Picture& dst, int x, int y, int w, int h, const Picture& src, int sx, int sy, RasterOp op)
+{
+    ClippedCopy c{};
+    if (!clip(dst, x, y, w, h, src, sx, sy, c)) {
+        return;
+    }
+    // The destination first: writing may give it a buffer of its own, which `src` then shares
+    // when both are the same picture.
+    uchar* dstBits = dst.image().bits();
+    const uchar* srcBits = src.image().constBits();
+    const qsizetype dstStride = dst.image().bytesPerLine();
+    const qsizetype srcStride = src.image().bytesPerLine();
+    auto* d = reinterpret_cast<std::uint32_t*>(dstBits + c.y * dstStride) + c.x;
+    auto* s = reinterpret_cast<const std::uint32_t*>(srcBits + c.sy * srcStride) + c.sx;
+    const qsizetype dStep = dstStride / 4;
+    const qsizetype sStep = srcStride / 4;
+    const size_t rowBytes = static_cast<size_t>(c.w) * 4;
+
+    switch (op) {
+    case RasterOp::Copy:
+        for (int row = 0; row < c.h; ++row, d += dStep, s += sStep) {
+            std::memmove(d, s, rowBytes);
+        }
+        break;
+    case RasterOp::And:
+        for (int row = 0; row < c.h; ++row, d += dStep, s += sStep) {
+            for (int i = 0; i < c.w; ++i) {
+                d[i] &= s[i];
+            }
+        }
+        break;
+    case RasterOp::Or:
+        for (int row = 0; row < c.h; ++row, d += dStep, s += sStep) {
+            for (int i = 0; i < c.w; ++i) {
+                d[i] |= s[i];
+            }
+        }
+        break;
+    }
+}
+
+void stretchBlt(Picture& dst, int x, int y, int w, int h, const Picture& src, int sx, int sy, int sw, int sh)
+{
+    if (dst.isNull() || src.isNull() || w <= 0 || h <= 0 || sw <= 0 || sh <= 0) {
+        return;
+    }
+    if (w == sw && h == sh) {
+        bitBlt(dst, x, y, w, h, src, sx, sy, RasterOp::Copy);
+        return;
+    }
+    // Destination pixel i of a run of n takes the source pixel under its centre.
+    auto sourceOf = [](long long i, long long n, long long sourceStart, long long sourceLength) {
+        return sourceStart + ((2 * i + 1) * sourceLength) / (2 * n);
+    };
+
+    const long long firstCol = std::max(0LL, -static_cast<long long>(x));
+    const long long endCol = std::min(static_cast<long long>(w), static_cast<long long>(dst.width()) - x);
+    const long long firstRow = std::max(0LL, -static_cast<long long>(y));
+    const long long endRow = std::min(static_cast<long long>(h), static_cast<long long>(dst.height()) - y);
+    if (firstCol >= endCol || firstRow >= endRow) {
+        return;
+    }
+
+    // Source column of every destination column that lies inside both pictures.
+    thread_local std::vector<int> columns;
+    columns.clear();
+    long long colStart = -1;
+    for (long long i = firstCol; i < endCol; ++i) {
+        const long long s = sourceOf(i, w, sx, sw);
+        if (s < 0) {
+            continue;
+        }
+        if (s >= src.width()) {
+            break;
+        }
+        if (colStart < 0) {
+            colStart = i;
+        }
+        columns.push_back(static_cast<int>(s));
+    }
+    if (columns.empty()) {
+        return;
+    }
+
+    uchar* dstBits = dst.image().bits();
+    const uchar* srcBits = src.image().constBits();
+    const qsizetype dstStride = dst.image().bytesPerLine();
+    const qsizetype srcStride = src.image().bytesPerLine();
+    const size_t count = columns.size();
+    const int* map = columns.data();
+    const long long left = x + colStart;
+
+    long long previousSource = -1;
+    const std::uint32_t* previousRow = nullptr;
+    for (long long j = firstRow; j < endRow; ++j) {
+        const long long t = sourceOf(j, h, sy, sh);
+        if (t < 0) {
+            continue;
+        }
+        if (t >= src.height()) {
+            break;
+        }
+        auto* d = reinterpret_cast<std::uint32_t*>(dstBits + (y + j) * dstStride) + left;
+        if (t == previousSource) {
+            // Same source row as the row above: repeat it.
+            std::memcpy(d, previousRow, count * 4);
+        } else {
+            const auto* s = reinterpret_cast<const std::uint32_t*>(srcBits + t * srcStride);
+            for (size_t i = 0; i < count; ++i) {
+                d[i] = s[map[i]];
+            }
+            previousSource = t;
+        }
+        previousRow = d;
+    }
+}
+
+} // namespace platform::gfx
