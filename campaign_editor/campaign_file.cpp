@@ -1,0 +1,134 @@
+#include "campaign_editor/campaign_file.h"
+
+#include "platform/text/codepage.h"
+#include "platform/text/text_file.h"
+#include "platform/text/vb.h"
+
+#include <algorithm>
+
+namespace cadrell {
+
+namespace {
+
+constexpr std::string_view kCrLf = "\r\n";
+
+// Items of a file, read from its start; past the end of the bytes every read gives nothing.
+void skipItems(platform::text::TextReader& reader, int count)
+{
+    for (int i = 0; i < count && !reader.atEnd(); ++i) {
+        reader.readItem();
+    }
+}
+
+// Number of missions announced by the header, held to what the editor keeps.
+std::size_t missionCount(const std::string& item)
+{
+    const double value = vb::val(item);
+    if (!(value > 0)) {
+        return 0;
+    }
+    if (value >= static_cast<double>(kMaxMissions)) {
+        return kMaxMissions;
+    }
+    return static_cast<std::size_t>(value);
+}
+
+} // namespace
+
+std::vector<std::string> splitSoldierNames(std::string_view namesText)
+{
+    std::string box(namesText);
+    box += kCrLf;
+    platform::text::TextReader reader(std::move(box));
+    std::vector<std::string> names;
+    while (!reader.atEnd()) {
+        std::string item = reader.readItem();
+        if (item.empty()) {
+            break;
+        }
+        if (item.size() > kMaxSoldierName) {
+            item.resize(kMaxSoldierName);
+        }
+        names.push_back(std::move(item));
+    }
+    return names;
+}
+
+std::string writeCampaign(const CampaignRecord& campaign)
+{
+    platform::text::TextWriter out;
+    out.line("<Campanha>");
+    out.quoted(campaign.name);
+    out.quoted(campaign.author);
+    out.count(static_cast<long long>(campaign.missions.size()));
+    out.flag(campaign.keepOrder);
+    out.line("<-Campanha>");
+    out.line("<Miss>");
+    for (const std::string& mission : campaign.missions) {
+        out.line(mission);
+    }
+    out.line("<-Miss>");
+    out.line("<Nomes>");
+    for (const std::string& name : splitSoldierNames(campaign.namesText)) {
+        out.line(name);
+    }
+    out.line("<-Nomes>");
+    return out.bytes();
+}
+
+void readCampaign(std::string_view bytes, CampaignRecord& campaign)
+{
+    platform::text::TextReader reader{std::string(bytes)};
+    reader.readItem(); // "<Campanha>"
+    campaign.name = reader.readItem();
+    campaign.author = reader.readItem();
+    const std::size_t count = missionCount(reader.readItem());
+    const std::string flag = platform::text::lowerCase(reader.readItem());
+    if (flag == "false") {
+        campaign.keepOrder = false;
+    } else if (flag == "true") {
+        campaign.keepOrder = true;
+    }
+    skipItems(reader, 2); // "<-Campanha>", "<Miss>"
+
+    campaign.missions.clear();
+    for (std::size_t i = 0; i < count && !reader.atEnd(); ++i) {
+        campaign.missions.push_back(reader.readItem());
+    }
+    skipItems(reader, 2); // "<-Miss>", "<Nomes>"
+
+    // The names run up to "<-Nomes>" or to the end of the file. A last name that the end of a
+    // damaged file cuts off from its closing tag is kept.
+    campaign.namesText.clear();
+    std::size_t names = 0;
+    while (!reader.atEnd() && names < kMaxNames) {
+        const std::string item = reader.readItem();
+        if (platform::text::lowerCase(item) == "<-nomes>") {
+            break;
+        }
+        if (reader.atEnd() && item.empty()) {
+            break;
+        }
+        campaign.namesText += item;
+        campaign.namesText += kCrLf;
+        ++names;
+    }
+}
+
+std::string previewCampaign(std::string_view bytes)
+{
+    platform::text::TextReader reader{std::string(bytes)};
+    reader.readItem(); // "<Campanha>"
+    const std::string name = reader.readItem();
+    const std::string author = reader.readItem();
+    const std::string count = vb::rtrim(reader.readItem());
+    std::string info;
+    info += "Nome: " + name + std::string(kCrLf);
+    info += "Autor: " + author + std::string(kCrLf);
+    info += "Miss\xF5"
+            "es: " +
+            count + std::string(kCrLf);
+    return info;
+}
+
+} // namespace cadrell

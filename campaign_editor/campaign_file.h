@@ -1,0 +1,35 @@
+#pragma once
+// The campaign file (*.cfc): writer, reader and header preview.
+
+#include "campaign_editor/campaign_record.h"
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace cadrell {
+
+// Longest soldier name a campaign keeps; longer names are cut to this many characters.
+constexpr std::size_t kMaxSoldierName = 15;
+// The most missions and soldier names a campaign file is read with; the rest is ignored.
+constexpr std::size_t kMaxMissions = 1000;
+constexpr std::size_t kMaxNames = 5000;
+
+// Splits the soldier-names box into names: items separated by commas and line ends, leading
+// blanks dropped, surrounding quotes removed, each cut to 15 characters. The first empty item
+// ends the list.
+std::vector<std::string> splitSoldierNames(std::string_view namesText);
+
+// The bytes of the campaign file for a campaign.
+std::string writeCampaign(const CampaignRecord& campaign);
+
+// Fills `campaign` from a campaign file's bytes: name, author, missions and names box are
+// replaced; the order option changes only when the file says "true" or "false" (any letter case).
+// A short or damaged file gives what it holds and never reads past its end.
+void readCampaign(std::string_view bytes, CampaignRecord& campaign);
+
+// The three lines that describe a campaign file: its name, author and mission count.
+std::string previewCampaign(std::string_view bytes);
+
+} // namespace cadrell

@@ -1,0 +1,242 @@
+#include "campaign_editor/campaign_file.h"
+
+#include "platform/text/text_file.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+using cadrell::CampaignRecord;
+
+namespace {
+
+std::string fixture(const std::string& name)
+{
+    std::string bytes;
+    EXPECT_TRUE(platform::text::readFile(std::string(SUITE_FIXTURES) + "/" + name, bytes)) << name;
+    return bytes;
+}
+
+// The bytes of a file made of these lines, each ended by CR LF.
+std::string crlfJoin(const std::vector<std::string>& lines)
+{
+    std::string bytes;
+    for (const auto& l : lines) {
+        bytes += l + "\r\n";
+    }
+    return bytes;
+}
+
+} // namespace
+
+TEST(CampaignFile, WritesTheExampleCampaignByteForByte)
+{
+    CampaignRecord c;
+    c.name = "Alpha";
+    c.author = "Bo";
+    c.missions = {"m1", "m2"};
+    c.namesText = "Ann\r\nBob";
+    c.keepOrder = true;
+    EXPECT_EQ(cadrell::writeCampaign(c), fixture("alpha.cfc"));
+}
+
+TEST(CampaignFile, EmptyCampaignIsWrittenWithEverySectionAndReadsBackEmpty)
+{
+    CampaignRecord c;
+    c.keepOrder = false;
+    const std::string bytes = cadrell::writeCampaign(c);
+    EXPECT_EQ(bytes, crlfJoin({"<Campanha>", "\"\"", "\"\"", " 0 ", "False", "<-Campanha>", "<Miss>",
+                               "<-Miss>", "<Nomes>", "<-Nomes>"}));
+
+    CampaignRecord back;
+    back.name = "old";
+    back.author = "old";
+    back.missions = {"stale"};
+    back.namesText = "Stale\r\n";
+    back.keepOrder = true;
+    cadrell::readCampaign(bytes, back);
+    EXPECT_EQ(back.name, "");
+    EXPECT_EQ(back.author, "");
+    EXPECT_TRUE(back.missions.empty());
+    EXPECT_EQ(back.namesText, "");
+    EXPECT_FALSE(back.keepOrder);
+}
+
+TEST(CampaignFile, NamesBoxIsSplitLikeTheItemReader)
+{
+    struct Case
+    {
+        const char* box;
+        std::vector<std::string> names;
+    };
+    const std::vector<Case> cases = {
+        {"Ann, Bob\r\nCarl", {"Ann", "Bob", "Carl"}},
+        {"Ann\r\n\r\nBob", {"Ann"}},                        // an empty line ends the names
+        {"Ann,,Bob", {"Ann"}},                              // so do two commas in a row
+        {"\"Dee\"\r\n  Eve", {"Dee", "Eve"}},               // quotes removed, leading blanks dropped
+        {"ABCDEFGHIJKLMNOPQRST", {"ABCDEFGHIJKLMNO"}},      // 20 characters cut to 15
+        {"ABCDEFGHIJKLMNO\r\nX", {"ABCDEFGHIJKLMNO", "X"}}, // exactly 15 kept whole
+        {"Ann\r\nBob\r\n", {"Ann", "Bob"}},                 // the box as the reader leaves it
+        {"", {}},
+        {"Jo\xE3o", {"Jo\xE3o"}}, // Windows-1252 bytes kept
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(cadrell::splitSoldierNames(c.box), c.names) << c.box;
+    }
+}
+
+TEST(CampaignFile, NamesAreWrittenAsSplitLines)
+{
+    CampaignRecord c;
+    c.namesText = "Ann, Bob\r\nCarl\r\n\r\nLost";
+    const std::string bytes = cadrell::writeCampaign(c);
+    EXPECT_NE(bytes.find("<Nomes>\r\nAnn\r\nBob\r\nCarl\r\n<-Nomes>\r\n"), std::string::npos) << bytes;
+    EXPECT_EQ(bytes.find("Lost"), std::string::npos);
+}
+
+TEST(CampaignFile, TextsAreWrittenAsTheyStand)
+{
+    CampaignRecord c;
+    c.name = "Opera\xE7\xE3o, final";
+    c.author = "Z\xE9";
+    c.missions = {"Miss\xE3o 1"};
+    const std::string bytes = cadrell::writeCampaign(c);
+    EXPECT_EQ(bytes.rfind("<Campanha>\r\n\"Opera\xE7\xE3o, final\"\r\n\"Z\xE9\"\r\n 1 \r\n", 0), 0u) << bytes;
+
+    CampaignRecord back;
+    cadrell::readCampaign(bytes, back);
+    EXPECT_EQ(back.name, c.name); // the comma stays inside the quotes
+    EXPECT_EQ(back.author, c.author);
+    EXPECT_EQ(back.missions, c.missions);
+}
+
+TEST(CampaignFile, ReadsBackWhatItWrites)
+{
+    CampaignRecord c;
+    c.name = "Alpha";
+    c.author = "Bo";
+    c.missions = {"m2", "m1", "m3"};
+    c.namesText = "Ann\r\nBob\r\nCarl\r\n";
+    c.keepOrder = false;
+    CampaignRecord back;
+    cadrell::readCampaign(cadrell::writeCampaign(c), back);
+    EXPECT_EQ(back.name, c.name);
+    EXPECT_EQ(back.author, c.author);
+    EXPECT_EQ(back.missions, c.missions);
+    EXPECT_EQ(back.namesText, c.namesText);
+    EXPECT_EQ(back.keepOrder, c.keepOrder);
+    EXPECT_EQ(cadrell::writeCampaign(back), cadrell::writeCampaign(c));
+}
+
+TEST(CampaignFile, FlagSetsTheOrderInAnyCaseAndOtherwiseLeavesIt)
+{
+    struct Case
+    {
+        const char* flag;
+        bool before;
+        bool after;
+    };
+    const std::vector<Case> cases = {
+        {"TRUE", false, true}, {"tRuE", false, true},   {"false", true, false}, {"FALSE", true, false},
+        {"maybe", true, true}, {"maybe", false, false}, {"", false, false},
+    };
+    for (const auto& c : cases) {
+        CampaignRecord r;
+        r.keepOrder = c.before;
+        cadrell::readCampaign(crlfJoin({"<Campanha>", "\"n\"", "\"a\"", " 0 ", c.flag, "<-Campanha>",
+                                        "<Miss>", "<-Miss>", "<Nomes>", "<-Nomes>"}),
+                              r);
+        EXPECT_EQ(r.keepOrder, c.after) << c.flag << " from " << c.before;
+    }
+}
+
+TEST(CampaignFile, ReaderTrustsTheCountAndEndsNamesAtTheTagInAnyCase)
+{
+    CampaignRecord r;
+    cadrell::readCampaign(crlfJoin({"<Campanha>", "\"n\"", "\"a\"", " 3 ", "True", "<-Campanha>", "<Miss>",
+                                    "a,b", "c", "<-Miss>", "<Nomes>", "Ann", "<-NOMES>", "Ghost"}),
+                          r);
+    // "a,b" counts as two missions; the count's third item is "c".
+    EXPECT_EQ(r.missions, (std::vector<std::string>{"a", "b", "c"}));
+    EXPECT_EQ(r.namesText, "Ann\r\n");
+}
+
+TEST(CampaignFile, ReaderAcceptsLinuxLineEnds)
+{
+    CampaignRecord r;
+    cadrell::readCampaign(
+        "<Campanha>\n\"Alpha\"\n\"Bo\"\n 1 \nFalse\n<-Campanha>\n<Miss>\nm1\n<-Miss>\n<Nomes>\n"
+        "Ann\n<-Nomes>\n",
+        r);
+    EXPECT_EQ(r.name, "Alpha");
+    EXPECT_EQ(r.missions, (std::vector<std::string>{"m1"}));
+    EXPECT_EQ(r.namesText, "Ann\r\n");
+    EXPECT_FALSE(r.keepOrder);
+}
+
+TEST(CampaignFile, ShortOrDamagedFilesReadWhatIsThere)
+{
+    const std::string whole = fixture("alpha.cfc");
+    // Every prefix of a good file, cut anywhere, reads without fault and never invents entries.
+    for (std::size_t n = 0; n <= whole.size(); ++n) {
+        CampaignRecord r;
+        cadrell::readCampaign(whole.substr(0, n), r);
+        EXPECT_LE(r.missions.size(), 2u) << n;
+        cadrell::previewCampaign(whole.substr(0, n));
+    }
+
+    // A count far beyond the lines present: the missions present, then the rest of the file.
+    CampaignRecord r;
+    cadrell::readCampaign(
+        crlfJoin({"<Campanha>", "\"n\"", "\"a\"", " 99999999999 ", "True", "<-Campanha>", "<Miss>", "m1"}),
+        r);
+    EXPECT_EQ(r.missions, (std::vector<std::string>{"m1"}));
+    EXPECT_EQ(r.namesText, "");
+
+    // A last name cut off from its closing tag is kept.
+    CampaignRecord cut;
+    cadrell::readCampaign(crlfJoin({"<Campanha>", "\"n\"", "\"a\"", " 0 ", "True", "<-Campanha>", "<Miss>",
+                                    "<-Miss>", "<Nomes>", "Ann"}) +
+                              "Bob",
+                          cut);
+    EXPECT_EQ(cut.namesText, "Ann\r\nBob\r\n");
+
+    // Binary rubbish and a negative count.
+    CampaignRecord junk;
+    cadrell::readCampaign(std::string("\0\xFF\"\r,\n\0 -5 \r\n\"", 14), junk);
+    cadrell::readCampaign(crlfJoin({"<Campanha>", "\"n\"", "\"a\"", " -5 ", "True"}), junk);
+    EXPECT_TRUE(junk.missions.empty());
+}
+
+TEST(CampaignFile, ReaderKeepsAtMostTheMissionAndNameLimits)
+{
+    std::vector<std::string> lines = {"<Campanha>", "\"n\"",       "\"a\"", " 1500 ",
+                                      "True",       "<-Campanha>", "<Miss>"};
+    for (int i = 0; i < 1500; ++i) {
+        lines.push_back("m" + std::to_string(i));
+    }
+    lines.push_back("<-Miss>");
+    lines.push_back("<Nomes>");
+    for (int i = 0; i < 6000; ++i) {
+        lines.push_back("n" + std::to_string(i));
+    }
+    CampaignRecord r;
+    cadrell::readCampaign(crlfJoin(lines), r);
+    ASSERT_EQ(r.missions.size(), cadrell::kMaxMissions);
+    EXPECT_EQ(r.missions.back(), "m999");
+    EXPECT_EQ(cadrell::splitSoldierNames(r.namesText).size(), cadrell::kMaxNames);
+}
+
+TEST(CampaignFile, PreviewShowsNameAuthorAndCount)
+{
+    CampaignRecord c;
+    c.name = "Alpha";
+    c.author = "Bo";
+    c.missions = {"a", "b", "c"};
+    c.namesText = "Ann";
+    EXPECT_EQ(cadrell::previewCampaign(cadrell::writeCampaign(c)), "Nome: Alpha\r\nAutor: Bo\r\nMiss\xF5"
+                                                                   "es: 3\r\n");
+    EXPECT_EQ(cadrell::previewCampaign(""), "Nome: \r\nAutor: \r\nMiss\xF5"
+                                            "es: \r\n");
+}
