@@ -24,10 +24,11 @@ inline constexpr int TrackCount = 10;
 enum class Screen { Title, Briefing, Battle, Quit };
 
 // Columns of a roster row.
-inline constexpr int RosterName = 1;   // the soldier's name; empty = fallen
-inline constexpr int RosterKills = 2;  // kill tally as decimal text; empty counts as 0
+inline constexpr int RosterName = 1;  // the soldier's name; empty = fallen
+inline constexpr int RosterKills = 2; // kill tally as decimal text; empty counts as 0
 
-struct GameState {
+struct GameState
+{
     GameState();
 
     // The programs' folder (the folder of the running executable; tests point it at a temp folder).
@@ -39,22 +40,25 @@ struct GameState {
     std::vector<std::string> MissionName;
     // Rows 0..MaxNames, columns 0..2 (`RosterName`, `RosterKills`); row 0 and column 0 stay empty.
     std::vector<std::array<std::string, 3>> Roster;
-    int NameCount = 0;       // roster rows in use: 1..NameCount
-    int CurrentMission = 0;  // 1-based index into MissionName of the mission briefed or played
-    bool InGame = false;     // a mission is being played; False after the in-game menu's QUIT
+    int NameCount = 0;      // roster rows in use: 1..NameCount
+    int CurrentMission = 0; // 1-based index into MissionName of the mission briefed or played
+    bool InGame = false;    // a mission is being played; False after the in-game menu's QUIT
     bool CampaignOver = false;
-    bool MissionOver = false;  // ends the battle loop
+    bool MissionOver = false; // ends the battle loop
     bool MissionWon = false;
-    std::string CampAuthor;  // author line of the chosen campaign file
+    std::string CampAuthor; // author line of the chosen campaign file
 
     // Settings (kept in arquivos/config.cfg).
-    bool RandomTrack = false;  // pick a random available track at every mission start
-    int CurrentTrack = 0;      // music track 1..10; 0 = no track available
-    bool SoundOn = false;      // sound effects are played
-    bool MusicOn = false;      // music is played
+    bool RandomTrack = false; // pick a random available track at every mission start
+    int CurrentTrack = 0;     // music track 1..10; 0 = no track available
+    bool SoundOn = false;     // sound effects are played
+    bool MusicOn = false;     // music is played
     // "on" or "off" for tracks 1..10 (index 0 stays empty); filled when the sound bank loads.
     std::array<std::string, TrackCount + 1> TrackAvail;
-    bool NoMusic = false;  // no track file exists
+    bool NoMusic = false; // no track file exists
+    // The last write of the settings file failed: the settings in memory are the player's own and
+    // are kept although the file is missing.
+    bool settingsUnsaved = false;
 
     // The part of the map shown in the battle window, in map pixels, and the logical screen size
     // to which mouse positions are scaled.

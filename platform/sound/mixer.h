@@ -15,9 +15,10 @@ namespace platform::sound {
 // Interleaved 16-bit samples in the device's format (one frame = one sample per channel).
 using Samples = std::vector<std::int16_t>;
 
-class Mixer {
+class Mixer
+{
 public:
-    using VoiceId = std::uint32_t;  // 0 is never a voice
+    using VoiceId = std::uint32_t; // 0 is never a voice
 
     explicit Mixer(int channels = 2);
 
@@ -44,7 +45,8 @@ public:
     void mix(std::int16_t* out, std::size_t frames);
 
 private:
-    struct Voice {
+    struct Voice
+    {
         std::shared_ptr<const Samples> samples;
         std::size_t frames = 0;
         std::size_t position = 0;

@@ -10,9 +10,10 @@
 
 namespace platform::sound {
 
-class SoundBuffer {
+class SoundBuffer
+{
 public:
-    SoundBuffer() = default;  // silent
+    SoundBuffer() = default; // silent
     SoundBuffer(std::shared_ptr<Mixer> mixer, Samples samples);
     ~SoundBuffer();
 

@@ -14,12 +14,13 @@ namespace platform::sound {
 
 // Where the mixed sound goes.
 enum class Output {
-    Audio,  // a real audio driver
-    Dummy,  // SDL's dummy driver: the mixer is pulled at the real rate, nothing is heard
-    None,   // nothing pulls the mixer (a test may call mixer().mix() itself)
+    Audio, // a real audio driver
+    Dummy, // SDL's dummy driver: the mixer is pulled at the real rate, nothing is heard
+    None,  // nothing pulls the mixer (a test may call mixer().mix() itself)
 };
 
-class SoundDevice {
+class SoundDevice
+{
 public:
     static constexpr int Rate = 22050;
     static constexpr int Channels = 2;

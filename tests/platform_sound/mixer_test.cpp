@@ -13,7 +13,8 @@ using platform::sound::SoundBuffer;
 namespace {
 
 // A mono mixer whose output the test reads block by block.
-struct MonoMix {
+struct MonoMix
+{
     std::shared_ptr<Mixer> mixer = std::make_shared<Mixer>(1);
 
     SoundBuffer buffer(Samples samples) { return SoundBuffer(mixer, std::move(samples)); }
@@ -35,7 +36,7 @@ TEST(Mixer, SumsPlayingBuffersAndClipsAtTheLimits)
     MonoMix m;
     SoundBuffer a = m.buffer({100, 30000, -30000, -32768, 5});
     SoundBuffer b = m.buffer({20, 30000, -30000, 0, 0});
-    SoundBuffer idle = m.buffer({999, 999, 999, 999, 999});  // never played: not heard
+    SoundBuffer idle = m.buffer({999, 999, 999, 999, 999}); // never played: not heard
     a.play();
     b.play();
     EXPECT_EQ(m.pull(5), (Block{120, 32767, -32767, -32767, 5}));
@@ -84,13 +85,13 @@ TEST(Mixer, StopKeepsThePositionAndRewindRestarts)
     EXPECT_EQ(a.currentPosition(), 2u);
     EXPECT_EQ(m.pull(2), (Block{0, 0}));
 
-    a.play();  // resumes where it stopped
+    a.play(); // resumes where it stopped
     EXPECT_EQ(m.pull(2), (Block{3, 4}));
 
-    a.setCurrentPosition(0);  // rewinds while playing
+    a.setCurrentPosition(0); // rewinds while playing
     EXPECT_EQ(m.pull(3), (Block{1, 2, 3}));
 
-    a.setCurrentPosition(100);  // past the end: clamped
+    a.setCurrentPosition(100); // past the end: clamped
     EXPECT_EQ(a.currentPosition(), 6u);
 }
 
@@ -105,7 +106,7 @@ TEST(Mixer, ADroppedOrReplacedBufferIsSilent)
     a.reset();
     EXPECT_EQ(m.pull(1), (Block{1}));
 
-    b = m.buffer({2, 2});  // the old sound of b goes with the assignment
+    b = m.buffer({2, 2}); // the old sound of b goes with the assignment
     EXPECT_EQ(m.pull(1), (Block{0}));
     b.playLooping();
     EXPECT_EQ(m.pull(1), (Block{2}));
@@ -130,7 +131,7 @@ TEST(Mixer, ASilentBufferIgnoresEveryCall)
 TEST(Mixer, StereoFramesKeepTheirChannels)
 {
     auto mixer = std::make_shared<Mixer>(2);
-    SoundBuffer a(mixer, {10, -10, 20, -20, 30});  // a trailing half frame is not played
+    SoundBuffer a(mixer, {10, -10, 20, -20, 30}); // a trailing half frame is not played
     EXPECT_EQ(a.frames(), 2u);
     a.play();
     Block out(6, 1);

@@ -19,7 +19,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class SoundFiles : public ::testing::Test {
+class SoundFiles : public ::testing::Test
+{
 protected:
     void SetUp() override
     {
@@ -44,7 +45,7 @@ protected:
 
 TEST(SoundDevice, OpensUnderTheDummyDriverWithoutFailing)
 {
-    SoundDevice device;  // the tests run with SDL_AUDIODRIVER=dummy
+    SoundDevice device; // the tests run with SDL_AUDIODRIVER=dummy
     EXPECT_NE(device.output(), Output::None);
     EXPECT_EQ(device.rate(), 22050);
     EXPECT_EQ(device.channels(), 2);
@@ -69,7 +70,7 @@ TEST(SoundDevice, TheDeviceConsumesAPlayingBuffer)
 {
     SoundDevice device;
     ASSERT_NE(device.output(), Output::None);
-    SoundBuffer b = device.createFromSamples(platform::sound::Samples(2 * 441, 1000));  // 20 ms
+    SoundBuffer b = device.createFromSamples(platform::sound::Samples(2 * 441, 1000)); // 20 ms
     b.play();
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
     while (b.isPlaying() && std::chrono::steady_clock::now() < deadline)
@@ -117,7 +118,7 @@ TEST_F(SoundFiles, AMissingOrUnreadableFileGivesASilentBuffer)
     EXPECT_TRUE(device.createFromFile(write("text.wav", "this is not a sound")).isSilent());
     const std::string wav = wavfixture::makeFlatWav(50, 1);
     EXPECT_TRUE(device.createFromFile(write("cut.wav", wav.substr(0, 30))).isSilent());
-    EXPECT_TRUE(device.createFromFile(m_dir.string()).isSilent());  // a folder
+    EXPECT_TRUE(device.createFromFile(m_dir.string()).isSilent()); // a folder
 }
 
 TEST(SoundDevice, AWavImageInMemoryMakesABuffer)
