@@ -11,7 +11,7 @@ namespace {
 
 // Longest sleep between two polls: short enough that a wait ends well within a millisecond of
 // its tick, long enough that a waiting loop leaves the processor idle.
-constexpr std::chrono::microseconds kPollSleep{300};
+constexpr std::chrono::microseconds kPollSleep{500};
 
 std::atomic<Clock*> g_installed{nullptr};
 
