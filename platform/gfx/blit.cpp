@@ -56,6 +56,15 @@ bool clip(const Picture& dst, int x, int y, int w, int h, const Picture& src, in
     return true;
 }
 
+// One row of a combining raster operation; the rows of a copy never overlap.
+template <typename Combine>
+inline void combineRow(std::uint32_t* __restrict d, const std::uint32_t* __restrict s, int n, Combine combine)
+{
+    for (int i = 0; i < n; ++i) {
+        d[i] = combine(d[i], s[i]);
+    }
+}
+
 } // namespace
 
 void bitBlt(Picture& dst, int x, int y, int w, int h, const Picture& src, int sx, int sy, RasterOp op)
@@ -84,16 +93,12 @@ void bitBlt(Picture& dst, int x, int y, int w, int h, const Picture& src, int sx
         break;
     case RasterOp::And:
         for (int row = 0; row < c.h; ++row, d += dStep, s += sStep) {
-            for (int i = 0; i < c.w; ++i) {
-                d[i] &= s[i];
-            }
+            combineRow(d, s, c.w, [](std::uint32_t a, std::uint32_t b) { return a & b; });
         }
         break;
     case RasterOp::Or:
         for (int row = 0; row < c.h; ++row, d += dStep, s += sStep) {
-            for (int i = 0; i < c.w; ++i) {
-                d[i] |= s[i];
-            }
+            combineRow(d, s, c.w, [](std::uint32_t a, std::uint32_t b) { return a | b; });
         }
         break;
     }

@@ -200,12 +200,15 @@ void Picture::line(int x1, int y1, int x2, int y2, Rgb colour)
 
 void Picture::print(int x, int y, std::string_view text, const Font& font, Rgb colour)
 {
-    if (isNull() || text.empty()) {
+    if (isNull() || text.empty() || x >= width() || y >= height()) {
         return;
     }
     const ResolvedFont resolved = resolve(font);
     if (resolved.pixel) {
         using namespace pixel_font;
+        if (y <= -kGlyphRows) {
+            return;
+        }
         for (size_t i = 0; i < text.size(); ++i) {
             const long long cellX = x + static_cast<long long>(i) * kCellWidth;
             if (cellX >= width()) {
@@ -232,6 +235,9 @@ void Picture::print(int x, int y, std::string_view text, const Font& font, Rgb c
     painter.setFont(resolved.font);
     painter.setPen(QColor::fromRgb(stored(colour)));
     const QFontMetrics metrics(resolved.font);
+    if (static_cast<long long>(y) + metrics.height() <= 0) {
+        return;
+    }
     painter.drawText(x, y + metrics.ascent(), platform::text::toUnicode(text));
 }
 

@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <memory>
 #include <set>
 
@@ -101,6 +102,14 @@ TEST(PixelFont, TerminalIsThePixelFontAndPrintingIsClipped)
     b.print(-3, -2, "Ok", Font{"Terminal", 6, true}, kWhite);
     EXPECT_EQ(a.image(), b.image());
     EXPECT_GT(changed(a, kBlack).count, 0);
+    // Far outside, in either font, nothing is drawn.
+    for (const Font& font : {kPixel, Font{}}) {
+        Picture p(20, 12);
+        for (auto [x, y] : {std::pair{INT_MIN, INT_MIN}, {0, INT_MIN}, {INT_MAX, 0}, {0, INT_MAX}}) {
+            p.print(x, y, "Ok", font, kWhite);
+        }
+        EXPECT_EQ(changed(p, kBlack).count, 0) << font.family;
+    }
 }
 
 TEST(InstalledFont, PrintsCrispTextFromItsTopLeftCorner)
