@@ -48,11 +48,16 @@ unsigned char lowerByte(unsigned char c)
         return static_cast<unsigned char>(c + 32);
     }
     switch (c) {
-    case 0x8A: return 0x9A; // Š š
-    case 0x8C: return 0x9C; // Œ œ
-    case 0x8E: return 0x9E; // Ž ž
-    case 0x9F: return 0xFF; // Ÿ ÿ
-    default: return c;
+    case 0x8A:
+        return 0x9A; // Š š
+    case 0x8C:
+        return 0x9C; // Œ œ
+    case 0x8E:
+        return 0x9E; // Ž ž
+    case 0x9F:
+        return 0xFF; // Ÿ ÿ
+    default:
+        return c;
     }
 }
 
@@ -65,11 +70,16 @@ unsigned char upperByte(unsigned char c)
         return static_cast<unsigned char>(c - 32);
     }
     switch (c) {
-    case 0x9A: return 0x8A;
-    case 0x9C: return 0x8C;
-    case 0x9E: return 0x8E;
-    case 0xFF: return 0x9F;
-    default: return c;
+    case 0x9A:
+        return 0x8A;
+    case 0x9C:
+        return 0x8C;
+    case 0x9E:
+        return 0x8E;
+    case 0xFF:
+        return 0x9F;
+    default:
+        return c;
     }
 }
 

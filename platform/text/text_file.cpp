@@ -14,6 +14,8 @@ namespace platform::text {
 
 namespace {
 
+using FileStatus = struct stat;
+
 std::string errorText(int code)
 {
     return std::strerror(code);
@@ -79,7 +81,7 @@ bool readFile(const std::string& path, std::string& bytes)
     if (fd < 0) {
         return false;
     }
-    struct stat info {};
+    FileStatus info{};
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(fd);
         return false;
@@ -106,13 +108,13 @@ bool readFile(const std::string& path, std::string& bytes)
 
 bool fileExists(const std::string& path)
 {
-    struct stat info {};
+    FileStatus info{};
     return !path.empty() && ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
 std::string resolveCaseInsensitive(const std::string& path)
 {
-    struct stat info {};
+    FileStatus info{};
     if (path.empty() || ::stat(path.c_str(), &info) == 0) {
         return path;
     }
@@ -155,7 +157,7 @@ WriteResult writeFileAtomic(const std::string& path, std::string_view bytes)
         return result;
     }
 
-    struct stat existing {};
+    FileStatus existing{};
     const bool hadFile = ::stat(path.c_str(), &existing) == 0;
     if (hadFile && S_ISDIR(existing.st_mode)) {
         result.error = errorText(EISDIR);

@@ -19,13 +19,14 @@ TEST(Codepage, EveryByteSurvivesTheTripThroughUnicode)
 
 TEST(Codepage, MapsTheWindowsCharacters)
 {
-    const struct {
+    const struct
+    {
         unsigned char byte;
         char16_t unicode;
     } cases[] = {
-        {0x41, u'A'},    {0x80, u'\u20AC'}, {0x85, u'\u2026'}, {0x8A, u'\u0160'}, {0x93, u'\u201C'},
-        {0x96, u'\u2013'}, {0x99, u'\u2122'}, {0x9F, u'\u0178'}, {0xA0, u'\u00A0'}, {0xE3, u'\u00E3'},
-        {0xFA, u'\u00FA'}, {0xFF, u'\u00FF'},
+        {0x41, u'A'},      {0x80, u'\u20AC'}, {0x85, u'\u2026'}, {0x8A, u'\u0160'},
+        {0x93, u'\u201C'}, {0x96, u'\u2013'}, {0x99, u'\u2122'}, {0x9F, u'\u0178'},
+        {0xA0, u'\u00A0'}, {0xE3, u'\u00E3'}, {0xFA, u'\u00FA'}, {0xFF, u'\u00FF'},
     };
     for (const auto& c : cases) {
         const std::string byte(1, static_cast<char>(c.byte));

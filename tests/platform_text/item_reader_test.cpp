@@ -20,13 +20,16 @@ std::vector<std::string> allItems(const std::string& bytes)
     return items;
 }
 
-struct ItemCase {
+struct ItemCase
+{
     const char* name;
     std::string bytes;
     std::vector<std::string> items;
 };
 
-class ItemReaderCases : public ::testing::TestWithParam<ItemCase> {};
+class ItemReaderCases : public ::testing::TestWithParam<ItemCase>
+{
+};
 
 TEST_P(ItemReaderCases, SplitsIntoItems)
 {
@@ -36,7 +39,8 @@ TEST_P(ItemReaderCases, SplitsIntoItems)
 INSTANTIATE_TEST_SUITE_P(
     TextReader, ItemReaderCases,
     ::testing::Values(
-        ItemCase{"QuotedHeaderLines", "<Campanha>\r\n\"Alpha\"\r\n\"\"\r\n 2 \r\nTrue\r\n",
+        ItemCase{"QuotedHeaderLines",
+                 "<Campanha>\r\n\"Alpha\"\r\n\"\"\r\n 2 \r\nTrue\r\n",
                  {"<Campanha>", "Alpha", "", "2 ", "True"}},
         ItemCase{"QuotedTextKeepsCommas", "\"a, b\",c\r\n", {"a, b", "c"}},
         ItemCase{"BareLineWithCommas", "Ann, Bob\r\nCarl\r\n", {"Ann", "Bob", "Carl"}},
@@ -46,8 +50,7 @@ INSTANTIATE_TEST_SUITE_P(
         ItemCase{"TextAfterClosingQuoteDropped", "\"x\"junk,y\r\n\"p\" q\r\n", {"x", "y", "p"}},
         ItemCase{"QuoteLeftOpenEndsWithItsLine", "\"open, still\r\nnext\r\n", {"open, still", "next"}},
         ItemCase{"LoneLineFeeds", "a\nb,c\n", {"a", "b", "c"}},
-        ItemCase{"LoneCarriageReturns", "a\rb", {"a", "b"}},
-        ItemCase{"NoLineEndAtEnd", "x,y", {"x", "y"}},
+        ItemCase{"LoneCarriageReturns", "a\rb", {"a", "b"}}, ItemCase{"NoLineEndAtEnd", "x,y", {"x", "y"}},
         ItemCase{"ObjectLineIsOneItem", "\"01,03,04\"\r\n<-Objts>\r\n", {"01,03,04", "<-Objts>"}}),
     [](const auto& info) { return std::string(info.param.name); });
 

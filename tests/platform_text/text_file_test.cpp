@@ -13,7 +13,8 @@ using namespace platform::text;
 
 namespace {
 
-class TextFiles : public ::testing::Test {
+class TextFiles : public ::testing::Test
+{
 protected:
     void SetUp() override
     {
@@ -43,7 +44,8 @@ protected:
 
     std::size_t entryCount() const
     {
-        return static_cast<std::size_t>(std::distance(fs::directory_iterator(m_dir), fs::directory_iterator()));
+        return static_cast<std::size_t>(
+            std::distance(fs::directory_iterator(m_dir), fs::directory_iterator()));
     }
 
     fs::path m_dir;
@@ -123,7 +125,8 @@ TEST_F(TextFiles, AtomicWriteCreatesAndReplacesLeavingNoTemporaryFile)
 TEST_F(TextFiles, AtomicWriteIntoAFolderThatCannotHoldItFails)
 {
     put("plain.txt", "keep\r\n");
-    const std::string targets[] = {path("no_such_folder/file.cfc"), path("plain.txt/file.cfc"), m_dir.string()};
+    const std::string targets[] = {path("no_such_folder/file.cfc"), path("plain.txt/file.cfc"),
+                                   m_dir.string()};
     for (const auto& target : targets) {
         const auto result = writeFileAtomic(target, "new\r\n");
         EXPECT_FALSE(result.ok) << target;
@@ -161,18 +164,16 @@ TEST_F(TextFiles, FindsAFileWhoseNameDiffersOnlyInCase)
 {
     put("Mission One.CFM", "m");
     put("\xC3\x9Altimo.cfm", "u"); // "Último" as the file system spells it (UTF-8)
-    put("\xDAnico.cfm", "n");       // "Único" carried over in single-byte text
+    put("\xDAnico.cfm", "n");      // "Único" carried over in single-byte text
 
-    const struct {
+    const struct
+    {
         std::string asked;
         std::string found;
     } cases[] = {
-        {"Mission One.CFM", "Mission One.CFM"},
-        {"mission one.cfm", "Mission One.CFM"},
-        {"MISSION ONE.cfm", "Mission One.CFM"},
-        {"\xFAltimo.cfm", "\xC3\x9Altimo.cfm"},
-        {"\xC3\xBAltimo.CFM", "\xC3\x9Altimo.cfm"},
-        {"\xFAnico.cfm", "\xDAnico.cfm"},
+        {"Mission One.CFM", "Mission One.CFM"},     {"mission one.cfm", "Mission One.CFM"},
+        {"MISSION ONE.cfm", "Mission One.CFM"},     {"\xFAltimo.cfm", "\xC3\x9Altimo.cfm"},
+        {"\xC3\xBAltimo.CFM", "\xC3\x9Altimo.cfm"}, {"\xFAnico.cfm", "\xDAnico.cfm"},
         {"mission two.cfm", "mission two.cfm"},
     };
     for (const auto& c : cases) {

@@ -10,17 +10,17 @@ namespace {
 
 TEST(Val, TakesTheLeadingNumber)
 {
-    const struct {
+    const struct
+    {
         std::string text;
         double value;
     } cases[] = {
-        {" 1 ", 1},       {"12345", 12345},  {"-3", -3},        {"1A", 1},        {"", 0},
-        {"abc", 0},       {"1 2", 12},       {" - 5", -5},      {"\t7\n8", 78},   {"+4", 4},
-        {"2.5", 2.5},     {".5", 0.5},       {"1.2.3", 1.2},    {"1,5", 1},       {"--1", 0},
-        {"1e3", 1000},    {"1D2", 100},      {"2E-1", 0.2},     {"3E", 3},        {"3E+x", 3},
-        {"&H1B", 27},     {"&h1b", 27},      {"&HFF", 255},     {"&HFFFF", -1},   {"&H10000", 65536},
-        {"&HFFFFFFFF", -1}, {"&O17", 15},    {"&H", 0},         {"&X1", 0},       {"9=", 9},
-        {"4 ", 4},        {"0007", 7},       {"Rnd=1", 0},      {"\r1", 0},
+        {" 1 ", 1},         {"12345", 12345},   {"-3", -3},     {"1A", 1},     {"", 0},       {"abc", 0},
+        {"1 2", 12},        {" - 5", -5},       {"\t7\n8", 78}, {"+4", 4},     {"2.5", 2.5},  {".5", 0.5},
+        {"1.2.3", 1.2},     {"1,5", 1},         {"--1", 0},     {"1e3", 1000}, {"1D2", 100},  {"2E-1", 0.2},
+        {"3E", 3},          {"3E+x", 3},        {"&H1B", 27},   {"&h1b", 27},  {"&HFF", 255}, {"&HFFFF", -1},
+        {"&H10000", 65536}, {"&HFFFFFFFF", -1}, {"&O17", 15},   {"&H", 0},     {"&X1", 0},    {"9=", 9},
+        {"4 ", 4},          {"0007", 7},        {"Rnd=1", 0},   {"\r1", 0},
     };
     for (const auto& c : cases) {
         EXPECT_DOUBLE_EQ(vb::val(c.text), c.value) << '"' << c.text << '"';
@@ -38,13 +38,14 @@ TEST(Val, HugeOrEndlessTextsStayFinite)
 
 TEST(Roundings, NearestHalvesToEvenIntFloorsFixTruncates)
 {
-    const struct {
+    const struct
+    {
         double value;
         long long nearest, intFloor, fix;
     } cases[] = {
-        {2.5, 2, 2, 2},     {3.5, 4, 3, 3},     {-2.5, -2, -3, -2}, {-3.5, -4, -4, -3},
-        {0.5, 0, 0, 0},     {1.5, 2, 1, 1},     {2.4999, 2, 2, 2},  {2.5001, 3, 2, 2},
-        {-1.5, -2, -2, -1}, {-0.4, 0, -1, 0},   {7, 7, 7, 7},       {0, 0, 0, 0},
+        {2.5, 2, 2, 2},     {3.5, 4, 3, 3},   {-2.5, -2, -3, -2}, {-3.5, -4, -4, -3},
+        {0.5, 0, 0, 0},     {1.5, 2, 1, 1},   {2.4999, 2, 2, 2},  {2.5001, 3, 2, 2},
+        {-1.5, -2, -2, -1}, {-0.4, 0, -1, 0}, {7, 7, 7, 7},       {0, 0, 0, 0},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(vb::nearest(c.value), c.nearest) << c.value;
@@ -62,12 +63,13 @@ TEST(Roundings, NearestHalvesToEvenIntFloorsFixTruncates)
 
 TEST(Substrings, NeverReadPastTheEnd)
 {
-    const struct {
+    const struct
+    {
         long long start, length;
         std::string expected;
     } mids[] = {
-        {1, 2, "01"}, {4, 2, "03"}, {7, 2, "04"}, {7, 5, "04"}, {8, 9, "4"}, {9, 1, ""},
-        {100, 1, ""}, {2, -1, "1,03,04"}, {3, 0, ""}, {0, 2, "01"}, {-5, 3, "01,"},
+        {1, 2, "01"}, {4, 2, "03"},       {7, 2, "04"}, {7, 5, "04"}, {8, 9, "4"},    {9, 1, ""},
+        {100, 1, ""}, {2, -1, "1,03,04"}, {3, 0, ""},   {0, 2, "01"}, {-5, 3, "01,"},
     };
     for (const auto& m : mids) {
         EXPECT_EQ(vb::mid("01,03,04", m.start, m.length), m.expected) << m.start << "," << m.length;
@@ -121,7 +123,8 @@ TEST(Hexadecimal, WritesAndReadsDigits)
 
 TEST(NumberText, PrintsNumbersAsTheFilesHoldThem)
 {
-    const struct {
+    const struct
+    {
         double value;
         const char* general;
         const char* str;
