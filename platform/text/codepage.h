@@ -8,6 +8,8 @@
 
 namespace platform::text {
 
+// The five bytes that Windows-1252 leaves undefined become the control characters of the same
+// number, so every byte comes back unchanged from fromUnicode.
 QString toUnicode(std::string_view windows1252);
 // Characters that Windows-1252 cannot hold become '?'.
 std::string fromUnicode(const QString& text);

@@ -61,6 +61,7 @@ public:
     // commas included, quotes removed; what follows up to the next comma or line end is dropped)
     // or the characters up to the next comma or line end. The comma or line end after the item is
     // consumed. An empty line yields an empty item. At the end of the file gives an empty text.
+    // A quote left open ends with its line, so a stray quote cannot swallow the rest of the file.
     std::string readItem();
 
     std::size_t position() const { return m_pos; }

@@ -12,6 +12,7 @@ namespace vb {
 double val(std::string_view text);
 
 // Rounds to the nearest whole number, halves to the even one (2.5 -> 2, 3.5 -> 4, -2.5 -> -2).
+// Values beyond the range of a whole number stop at its ends; NaN gives 0 (also for intFloor, fix).
 long long nearest(double value);
 
 // Largest whole number not above the value (-1.5 -> -2).
@@ -21,7 +22,8 @@ long long intFloor(double value);
 long long fix(double value);
 
 // 1-based substring of at most `length` characters from `start`; never reads past the end.
-// A negative length means "to the end". A start past the end gives the empty text.
+// A negative length means "to the end". A start past the end gives the empty text; a start
+// before 1 counts as 1.
 std::string mid(std::string_view text, long long start, long long length = -1);
 std::string left(std::string_view text, long long length);
 std::string right(std::string_view text, long long length);
