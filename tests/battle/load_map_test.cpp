@@ -1,0 +1,411 @@
+// Loading missions into the battle's records.
+
+#include "battle_test_support.h"
+
+#include "game/battle/battle_form.h"
+#include "game/battle/load_map.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <random>
+
+using namespace tolvar::battle;
+using battle_test::MissionText;
+using battle_test::quoted;
+using battle_test::tileColour;
+using platform::gfx::kBlack;
+using platform::gfx::kWhite;
+
+namespace {
+
+class LoadMapTest : public ::testing::Test {
+protected:
+    LoadMapTest() : state(std::make_unique<BattleState>()), sheet(battle_test::tileSheet())
+    {
+        buildAngleTables(*state);
+    }
+
+    LoadResult loadFixture(const std::string& name)
+    {
+        return LoadMap(*state, battle_test::fixturePath(name), sheet, random, fixedSeed());
+    }
+    void loadBytes(const std::string& bytes) { loadMapBytes(*state, bytes, sheet, random, fixedSeed()); }
+    static LoadOptions fixedSeed()
+    {
+        LoadOptions options;
+        options.seedRandom = false;
+        return options;
+    }
+
+    std::unique_ptr<BattleState> state;
+    platform::gfx::Picture sheet;
+    platform::clock::Random random{7};
+};
+
+TEST_F(LoadMapTest, FullMissionFillsObjectsEnemiesAndScripts)
+{
+    ASSERT_TRUE(loadFixture("full.cfm"));
+    const BattleState& s = *state;
+    EXPECT_EQ(s.MapCols, 25);
+    EXPECT_EQ(s.MapRows, 25);
+
+    // Objects: barrel, mine, suitcase, crate, then empty slots.
+    EXPECT_DOUBLE_EQ(s.ObjX[0], 30);
+    EXPECT_DOUBLE_EQ(s.ObjY[0], 50);
+    const int sprites[] = {1, 6, 7, 8};
+    for (int o = 0; o < 4; ++o) {
+        EXPECT_EQ(s.ObjState[o], ObjectOnMap);
+        EXPECT_DOUBLE_EQ(s.ObjKind[o], o + 1);
+        EXPECT_EQ(s.ObjSprite[o], sprites[o]);
+    }
+    EXPECT_EQ(s.ObjState[4], ObjectEmpty);
+    EXPECT_EQ(s.ObjectRaw[4].kind, "04");
+    EXPECT_EQ(s.ObjectRaw[4].col, "08");
+    EXPECT_EQ(s.ObjectRaw[4].row, "09");
+    EXPECT_EQ(s.ObjectRaw[4].mark, 3);
+
+    // Enemies: the AI name and whether its animation starts at once.
+    struct Expected {
+        const char* name;
+        bool pending;
+    };
+    const Expected enemies[] = {{"None", false}, {"", false}, {"Guard", true}, {"Guard", false}, {"Guard", true}};
+    for (int e = 1; e <= 5; ++e) {
+        SCOPED_TRACE(e);
+        const DollRecord& d = s.Dolls[e];
+        EXPECT_EQ(d.State, DollActive);
+        EXPECT_EQ(d.AiName, enemies[e - 1].name);
+        EXPECT_EQ(d.AiStartPending, enemies[e - 1].pending);
+        EXPECT_FLOAT_EQ(d.X, (e + 3) * 20 + 10);
+        EXPECT_FLOAT_EQ(d.Y, 90);
+        EXPECT_FLOAT_EQ(d.TargetX, d.X + 6);
+        EXPECT_FLOAT_EQ(d.TargetY, d.Y + 13);
+        EXPECT_GE(d.AimFacing, 0);
+        EXPECT_LE(d.AimFacing, 358);
+        EXPECT_EQ(d.Heading, d.AimFacing);
+        EXPECT_FLOAT_EQ(d.Speed, 1.0f);
+    }
+    EXPECT_EQ(s.Dolls[4].Team, 5);
+    EXPECT_EQ(s.Dolls[3].ItemText, "04,07,05,Guard");
+    EXPECT_EQ(s.Dolls[6].State, DollEmpty);
+
+    // Two animation blocks of the same name take two slots, in file order.
+    EXPECT_EQ(s.AnimState[1], 4);
+    EXPECT_EQ(s.AnimState[2], 4);
+    EXPECT_EQ(s.AnimState[3], 0);
+    EXPECT_EQ(s.MissionAnimName[1], "patrol");
+    EXPECT_EQ(s.MissionAnimName[2], "patrol");
+    EXPECT_EQ(s.MissionAnimTask[1][2], "0010,03,06,06");
+    EXPECT_EQ(s.MissionAnimTask[2][1], "Fim ,06");
+    EXPECT_EQ(s.AnimTaskPending[1][2], "1");
+    EXPECT_EQ(s.AnimTaskPending[1][3], "5");
+    EXPECT_EQ(s.MissionAiName[1], "guard");
+    EXPECT_EQ(s.MissionAiTask[1][1], "0005,05");
+    EXPECT_EQ(s.AiTaskPending[1][1], 1);
+    EXPECT_EQ(s.AiTaskPending[1][2], 0);
+    EXPECT_EQ(s.EnemyAiPending[50][50], "5");
+
+    // A condition without If lines is never evaluated, though it has Do lines.
+    EXPECT_EQ(s.CondState[3], 0);
+    EXPECT_EQ(s.MissionCondOnce[3], 1);
+    EXPECT_EQ(s.MissionCondDo[3][1], "03");
+    EXPECT_EQ(s.CondState[7], 4);
+    EXPECT_EQ(s.MissionCondOnce[7], 0);
+    EXPECT_EQ(s.MissionCondIf[7][1], "06,00");
+    EXPECT_EQ(s.MissionCondIf[7][2], "02,03,04");
+    EXPECT_EQ(s.MissionCondDo[7][1], "04");
+}
+
+TEST_F(LoadMapTest, TroopStandsInFormationAndCameraStartsUpAndLeft)
+{
+    ASSERT_TRUE(loadFixture("full.cfm"));
+    const BattleState& s = *state;
+    EXPECT_EQ(s.TroopCount, 10);
+    EXPECT_EQ(s.TroopStartCount, 10);
+    EXPECT_EQ(s.TroopTeam, 2);
+    // Leader on cell 03,04; alignment 01 lines the troop up eastwards, 8 pixels apart.
+    for (int i = 1; i <= 10; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_TRUE(s.Alive[i]);
+        EXPECT_NEAR(s.SoldierX[i], 50 + 8 * (i - 1), 1e-4);
+        EXPECT_NEAR(s.SoldierY[i], 70, 1e-4);
+        EXPECT_FLOAT_EQ(s.Facing[i], 90);
+        EXPECT_EQ(s.MoveDir[i], 90);
+        EXPECT_EQ(s.TargetX[i], 50);
+        EXPECT_EQ(s.TargetY[i], 70);
+        EXPECT_FLOAT_EQ(s.LeaderTrail[i][1], 50);
+        EXPECT_FLOAT_EQ(s.LeaderTrail[i][2], 70);
+        EXPECT_EQ(s.TerrainKind[i], 1);
+        EXPECT_EQ(s.Clips[i], 2);
+        EXPECT_EQ(s.Rounds[i], 22);
+    }
+    EXPECT_NEAR(s.SoldierX[10] - s.SoldierX[1], 72, 1e-4);
+    EXPECT_FALSE(s.Alive[0]);
+    EXPECT_EQ(s.MouseMapPoint[0], 50);
+    EXPECT_EQ(s.MouseMapPoint[1], 70);
+    EXPECT_EQ(s.CameraX, -80);
+    EXPECT_EQ(s.CameraY, -60);
+}
+
+TEST_F(LoadMapTest, FormationDirectionsFollowTheAlignmentCode)
+{
+    struct Case {
+        const char* code;
+        double dx, dy;  // step from one soldier to the next
+    };
+    const Case cases[] = {{"01", 8, 0}, {"03", 0, -8}, {"05", -8, 0}, {"07", 0, 8}, {"09", 8, 0}, {"00", 5.657, 5.657}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.code);
+        MissionText m;
+        m.troop = {quoted("10,10"), quoted("3 "), quoted("01"), quoted(c.code), quoted("01"), quoted("0")};
+        loadBytes(m.bytes());
+        EXPECT_NEAR(state->SoldierX[3] - state->SoldierX[1], 2 * c.dx, 1e-2);
+        EXPECT_NEAR(state->SoldierY[3] - state->SoldierY[1], 2 * c.dy, 1e-2);
+        EXPECT_EQ(state->Rounds[1], 0);  // no clips, no rounds
+    }
+}
+
+TEST_F(LoadMapTest, TilesAreDrawnAndOnlyUpperCaseBlockingCodesBlock)
+{
+    ASSERT_TRUE(loadFixture("full.cfm"));
+    const BattleState& s = *state;
+    ASSERT_EQ(s.MainMap.width(), 501);
+    ASSERT_EQ(s.MainMap.height(), 501);
+    ASSERT_EQ(s.ColMap.width(), 501);
+    // Row 1 holds "6e", "6E", "11", then "01".
+    EXPECT_EQ(s.MainMap.pixel(5, 5), tileColour(110));
+    EXPECT_EQ(s.MainMap.pixel(25, 5), tileColour(110));
+    EXPECT_EQ(s.MainMap.pixel(45, 5), tileColour(17));
+    EXPECT_EQ(s.MainMap.pixel(65, 19), tileColour(1));
+    EXPECT_EQ(s.MainMap.pixel(499, 499), tileColour(1));
+    EXPECT_EQ(s.ColMap.pixel(5, 5), kWhite);   // lower-case code does not block
+    EXPECT_EQ(s.ColMap.pixel(25, 5), kBlack);
+    EXPECT_EQ(s.ColMap.pixel(45, 5), kBlack);
+    EXPECT_EQ(s.ColMap.pixel(65, 5), kWhite);
+    // Neighbouring boxes share an edge; the later box wins it.
+    EXPECT_EQ(s.ColMap.pixel(20, 5), kBlack);
+    EXPECT_EQ(s.ColMap.pixel(60, 5), kWhite);
+    EXPECT_EQ(s.ColMap.pixel(25, 20), kWhite);
+    EXPECT_EQ(s.ColMap.pixel(500, 500), kWhite);
+}
+
+TEST_F(LoadMapTest, MissionEndingAfterItsObjectsHasNoEnemiesTroopOrScripts)
+{
+    state->TroopCount = 3;
+    state->TroopTeam = 5;
+    ASSERT_TRUE(loadFixture("full.cfm"));
+    state->TroopCount = 3;
+    ASSERT_TRUE(loadFixture("objects_only.cfm"));
+    const BattleState& s = *state;
+    for (int e = 1; e <= MaxEnemies; ++e)
+        ASSERT_EQ(s.Dolls[e].State, DollEmpty) << e;
+    for (int i = 0; i <= MaxSoldiers; ++i)
+        EXPECT_FALSE(s.Alive[i]) << i;
+    EXPECT_EQ(s.TroopCount, 3);  // left as it was
+    EXPECT_EQ(s.TroopTeam, 2);
+    EXPECT_EQ(s.AnimState[1], 0);
+    EXPECT_EQ(s.MissionAnimName[1], "");
+    EXPECT_EQ(s.MissionAiName[1], "");
+    EXPECT_EQ(s.CondState[7], 0);
+    EXPECT_EQ(s.MissionCondIf[7][1], "");
+    EXPECT_EQ(s.AnimTaskPending[1][1], "5");
+    EXPECT_EQ(s.ObjState[3], ObjectOnMap);
+    EXPECT_EQ(s.MapCols, 30);
+    EXPECT_EQ(s.MapRows, 26);
+    EXPECT_EQ(s.MainMap.width(), 601);
+    EXPECT_EQ(s.MainMap.height(), 521);
+    EXPECT_EQ(s.ColMap.pixel(25, 5), kWhite);
+    EXPECT_EQ(s.MainMap.pixel(25, 5), tileColour(1));
+}
+
+TEST_F(LoadMapTest, MinesLieWithinFivePixelsOfTheirCellOthersOnIt)
+{
+    int lowX = 0, highX = 0, lowY = 0, highY = 0;
+    for (std::uint32_t seed = 1; seed <= 300; ++seed) {
+        random.seed(seed);
+        ASSERT_TRUE(loadFixture("objects_only.cfm"));
+        const double dx = state->ObjX[1] - 70;
+        const double dy = state->ObjY[1] - 90;
+        ASSERT_GE(dx, -5);
+        ASSERT_LE(dx, 4);
+        ASSERT_GE(dy, -5);
+        ASSERT_LE(dy, 4);
+        ASSERT_EQ(dx, static_cast<int>(dx));
+        lowX = std::min(lowX, static_cast<int>(dx));
+        highX = std::max(highX, static_cast<int>(dx));
+        lowY = std::min(lowY, static_cast<int>(dy));
+        highY = std::max(highY, static_cast<int>(dy));
+        ASSERT_DOUBLE_EQ(state->ObjX[2], 110);
+        ASSERT_DOUBLE_EQ(state->ObjY[3], 170);
+    }
+    EXPECT_EQ(lowX, -5);
+    EXPECT_EQ(highX, 4);
+    EXPECT_EQ(lowY, -5);
+    EXPECT_EQ(highY, 4);
+}
+
+TEST_F(LoadMapTest, CellsOutsideASmallerMapKeepTheirCodeButAreNotDrawn)
+{
+    MissionText wide;
+    wide.cols = 30;
+    wide.map.assign(25, std::string(60, '1'));  // every cell "11", blocking
+    loadBytes(wide.bytes());
+    ASSERT_TRUE(loadFixture("full.cfm"));
+    EXPECT_EQ(state->TileGrid[27][0], "11");
+    EXPECT_EQ(state->ColMap.width(), 501);
+    EXPECT_EQ(state->ColMap.pixel(499, 5), kWhite);
+}
+
+TEST_F(LoadMapTest, MissingFileFailsAndLeavesTheRecords)
+{
+    ASSERT_TRUE(loadFixture("full.cfm"));
+    const LoadResult result = loadFixture("nothere.cfm");
+    EXPECT_FALSE(result);
+    EXPECT_NE(result.message.find("nothere.cfm"), std::string::npos);
+    EXPECT_EQ(state->Dolls[1].State, DollActive);
+    EXPECT_EQ(state->TroopCount, 10);
+}
+
+TEST(MissionPath, FindsTheFileWithoutRegardToLetterCase)
+{
+    battle_test::ProgramFolder folder;
+    folder.write("arquivos/campanha/Bridge.CFM", "x");
+    EXPECT_EQ(missionPath(folder.path(), "bridge"), folder.path() + "/arquivos/campanha/Bridge.CFM");
+    EXPECT_EQ(missionPath(folder.path() + "/", "gone"), folder.path() + "/arquivos/campanha/gone.cfm");
+}
+
+// Files that break the format's limits keep what fits and still find the sections after the excess.
+TEST_F(LoadMapTest, ExcessObjectsAndEnemiesAreSkipped)
+{
+    MissionText m;
+    for (int i = 0; i < 60; ++i) {
+        m.objects.push_back("01,03,04");
+        m.enemies.push_back("04,05,06,None,0");
+    }
+    m.troop[1] = quoted("15");
+    loadBytes(m.bytes());
+    EXPECT_EQ(state->ObjState[49], ObjectOnMap);
+    EXPECT_EQ(state->ObjectRaw[50].kind, "01");
+    EXPECT_EQ(state->Dolls[50].State, DollActive);
+    EXPECT_EQ(state->TroopCount, 10);
+    EXPECT_FLOAT_EQ(state->SoldierX[1], 30);
+    EXPECT_EQ(state->Clips[10], 1);
+}
+
+TEST_F(LoadMapTest, ExcessAnimationsLinesAndConditionsAreSkipped)
+{
+    MissionText m;
+    for (int a = 1; a <= 45; ++a) {
+        m.scripts.push_back("<Anim-a" + std::to_string(a) + ">");
+        const int lines = a == 1 ? 60 : 1;
+        for (int j = 1; j <= lines; ++j)
+            m.scripts.push_back(quoted("0000,09," + std::to_string(j)));
+        m.scripts.push_back("<-Anim>");
+    }
+    for (int k = 1; k <= 42; ++k)
+        m.scripts.insert(m.scripts.end(), {"<AniAI-b" + std::to_string(k) + ">", quoted("0000,08"), "<-AniAI>"});
+    for (const char* number : {"000", "101", "150", "abc", "005"}) {
+        m.scripts.insert(m.scripts.end(), {std::string("<Cond ") + number + ">", " 1 ", "<Se>"});
+        for (int j = 1; j <= 12; ++j)
+            m.scripts.push_back(quoted("06," + std::to_string(j)));
+        m.scripts.insert(m.scripts.end(), {"<-Se>", "<Faz>"});
+        for (int j = 1; j <= 12; ++j)
+            m.scripts.push_back(quoted("02,d" + std::to_string(j)));
+        m.scripts.insert(m.scripts.end(), {"<-Faz>", "<-Cond>"});
+    }
+    loadBytes(m.bytes());
+    const BattleState& s = *state;
+    EXPECT_EQ(s.MissionAnimTask[1][50], "0000,09,50");
+    EXPECT_EQ(s.MissionAnimName[2], "a2");
+    EXPECT_EQ(s.MissionAnimName[40], "a40");
+    EXPECT_EQ(s.AnimState[40], 4);
+    EXPECT_EQ(s.MissionAiName[40], "b40");
+    EXPECT_EQ(s.AiTaskPending[40][1], 1);
+    // Only condition 5 is inside 1..100; its first ten lines are kept.
+    EXPECT_EQ(s.CondState[5], 4);
+    EXPECT_EQ(s.MissionCondIf[5][10], "06,10");
+    EXPECT_EQ(s.MissionCondDo[5][10], "02,d10");
+    EXPECT_EQ(s.MissionCondOnce[5], 1);
+    EXPECT_EQ(s.CondState[0], 0);
+    EXPECT_EQ(s.CondState[100], 0);
+    EXPECT_EQ(s.MissionCondIf[0][1], "");
+}
+
+TEST_F(LoadMapTest, MapSizesOutsideTheLimitsKeepWhatFits)
+{
+    struct Case {
+        int cols, rows;
+        int expectedCols, expectedRows;
+    };
+    for (const Case c : {Case{60, 55, 50, 50}, Case{10, 12, 10, 12}, Case{0, 0, 0, 0}, Case{-3, 30, 0, 30}}) {
+        SCOPED_TRACE(testing::Message() << c.cols << " x " << c.rows);
+        MissionText m;
+        m.cols = c.cols;
+        m.rows = c.rows;
+        m.objects = {"04,02,02"};
+        m.troop[0] = quoted("03,03");
+        loadBytes(m.bytes());
+        EXPECT_EQ(state->MapCols, c.expectedCols);
+        EXPECT_EQ(state->MapRows, c.expectedRows);
+        EXPECT_EQ(state->MainMap.width(), 20 * c.expectedCols + 1);
+        EXPECT_EQ(state->ColMap.height(), 20 * c.expectedRows + 1);
+        // The sections after the map are still found.
+        EXPECT_EQ(state->ObjSprite[0], 8);
+        EXPECT_EQ(state->ObjState[1], ObjectEmpty);
+        EXPECT_FLOAT_EQ(state->SoldierX[1], 50);
+    }
+}
+
+TEST_F(LoadMapTest, ShortLinesAndMissingSectionsLoadWithoutFailing)
+{
+    MissionText shortLines;
+    shortLines.map.assign(25, "0");
+    shortLines.objects = {"1", ""};
+    shortLines.enemies = {"04", "04,05,05,Guard,"};
+    shortLines.troop = {"\"", "", "\"", "x", "", ""};
+    shortLines.scripts = {"<Anim", "<AniA", "<Cond", "", "<Resu"};
+    const std::string cases[] = {
+        shortLines.bytes(),
+        "",
+        "<Info>\r\n",
+        battle_test::crlf({"<Info>", "\"t\"", "\"a\"", "25", "25", "<-Info>", "<Map>", "0101"}),
+        battle_test::crlf({"<Info>", "\"t\"", "\"a\"", "25", "25", "<-Info>", "<Map>", "<-Map>", "<Objts>",
+                           "\"01,01,01\"", "<-Objts>", "<Inimigos>", "\"04,01,01,None,0\""}),
+        battle_test::crlf({"<Info>", "\"t\"", "\"a\"", "99999999999", "1e300", "<-Info>"}),
+        MissionText{}.bytes() + "<Anim-x>\r\n\"0000,09\"\r\n",
+        MissionText{}.bytes() + "<Cond 004>\r\n 1 \r\n<Se>\r\n\"01,03\"\r\n",
+    };
+    for (const std::string& bytes : cases) {
+        SCOPED_TRACE(bytes.substr(0, 40));
+        loadBytes(bytes);
+        EXPECT_LE(state->MapCols, MaxMapSize);
+        EXPECT_LE(state->TroopCount, MaxSoldiers);
+        EXPECT_EQ(state->MainMap.width(), 20 * state->MapCols + 1);
+    }
+    loadBytes(shortLines.bytes());
+    EXPECT_EQ(state->TileGrid[0][0], "0");
+    EXPECT_EQ(state->TileGrid[1][0], "");
+    EXPECT_EQ(state->Dolls[2].AiName, "Guard");
+    EXPECT_TRUE(state->Dolls[2].AiStartPending);
+    EXPECT_EQ(state->ColMap.pixel(5, 5), kWhite);
+}
+
+TEST_F(LoadMapTest, BinaryGarbageLoadsWithoutFailing)
+{
+    std::mt19937 engine(11);
+    for (int round = 0; round < 200; ++round) {
+        std::string bytes(engine() % 3000, '\0');
+        for (char& c : bytes)
+            c = static_cast<char>(engine() % 256);
+        // Some rounds keep the skeleton of a mission so the readers past the header run too.
+        if (round % 2 == 0)
+            bytes = MissionText{}.bytes().substr(0, engine() % 1800) + bytes;
+        loadBytes(bytes);
+        ASSERT_LE(state->MapCols, MaxMapSize);
+        ASSERT_LE(state->TroopCount, MaxSoldiers);
+        ASSERT_GE(state->TroopCount, 0);
+    }
+}
+
+} // namespace
