@@ -5,6 +5,7 @@
 #include "game/battle/battle_sheets.h"
 #include "game/battle/battle_state.h"
 #include "game/game_state.h"
+#include "game/sound_bank.h"
 #include "platform/clock/clock.h"
 #include "platform/gfx/picture.h"
 
@@ -23,6 +24,23 @@ struct Battle {
     std::unique_ptr<BattleState> state;  // large: kept on the heap
     BattleSheets sheets;
     platform::gfx::Picture GameScreen;  // what the window shows, WindowWidthPx x WindowHeightPx
+    SoundBank* sound = nullptr;         // effects and music; none in tests that need no sound
 };
+
+// Plays effect n (1..15) through the battle's sound bank, if it has one.
+inline void PlaySound(Battle& battle, int n)
+{
+    if (battle.sound) {
+        battle.sound->PlaySound(n);
+    }
+}
+
+// A music command ("start", "pause", "play", "stop") for the battle's sound bank, if it has one.
+inline void Music(Battle& battle, std::string_view cmd)
+{
+    if (battle.sound) {
+        battle.sound->Music(cmd);
+    }
+}
 
 } // namespace tolvar::battle
