@@ -50,16 +50,8 @@ std::string settingsText(const GameState& state)
     return out.bytes();
 }
 
-bool readSettings(GameState& state)
+void applySettingsText(GameState& state, std::string bytes)
 {
-    const std::string path = settingsPath(state);
-    if (!platform::text::fileExists(path))
-        return false;
-    // A file that exists but cannot be read counts as an empty one: every setting takes its default.
-    std::string bytes;
-    if (!platform::text::readFile(path, bytes))
-        bytes.clear();
-
     // The keys are not compared: each value is its item without the key's length.
     platform::text::TextReader reader(std::move(bytes));
     auto nextValue = [&reader](long long keyLength, std::string& value) {
@@ -76,6 +68,18 @@ bool readSettings(GameState& state)
     state.MusicOn = nextValue(7, value) ? flagValue(value) : true;
     if (!haveTrack)
         pickRandomTrack(state);
+}
+
+bool readSettings(GameState& state)
+{
+    const std::string path = settingsPath(state);
+    if (!platform::text::fileExists(path))
+        return false;
+    // A file that exists but cannot be read counts as an empty one: every setting takes its default.
+    std::string bytes;
+    if (!platform::text::readFile(path, bytes))
+        bytes.clear();
+    applySettingsText(state, std::move(bytes));
     return true;
 }
 

@@ -23,6 +23,9 @@ std::string settingsText(const GameState& state);
 // a random available track. A missing file leaves the settings as they are.
 bool readSettings(GameState& state);
 
+// Takes the settings from the bytes of a settings file, as readSettings does.
+void applySettingsText(GameState& state, std::string bytes);
+
 // Writes the current settings to the file, replacing it only once the new file is complete. The
 // settings in memory stay as they are whatever the outcome; a failed write is remembered so that
 // a later mission start keeps them instead of taking the defaults.

@@ -9,6 +9,8 @@ namespace platform::sound {
 
 namespace {
 
+constexpr std::size_t MaxConvertedBytes = std::size_t{1} << 30;
+
 void audioCallback(void* userdata, Uint8* stream, int len)
 {
     auto* mixer = static_cast<Mixer*>(userdata);
@@ -40,7 +42,15 @@ Samples loadWav(SDL_RWops* source)
         SDL_FreeWAV(data);
         return samples;
     }
-    std::vector<Uint8> work(static_cast<std::size_t>(length) * static_cast<std::size_t>(cvt.len_mult) + 16);
+    // A header that claims an absurd rate change would need more memory than any sound of the
+    // game: such a file is treated as unreadable.
+    const std::size_t workBytes =
+        static_cast<std::size_t>(length) * static_cast<std::size_t>(cvt.len_mult < 1 ? 1 : cvt.len_mult) + 16;
+    if (workBytes > MaxConvertedBytes) {
+        SDL_FreeWAV(data);
+        return samples;
+    }
+    std::vector<Uint8> work(workBytes);
     if (length > 0)
         std::memcpy(work.data(), data, length);
     SDL_FreeWAV(data);
