@@ -1,0 +1,22 @@
+#include "platform/ui/frame.h"
+
+#include "platform/text/codepage.h"
+
+#include <QGroupBox>
+
+namespace platform::ui {
+
+Frame::Frame(Parent parent, const std::string& caption) : Control(parent, new QGroupBox)
+{
+    setCaption(caption);
+}
+
+void Frame::setCaption(const std::string& caption)
+{
+    m_caption = caption;
+    if (auto* box = static_cast<QGroupBox*>(widget())) {
+        box->setTitle(text::toUnicode(caption));
+    }
+}
+
+} // namespace platform::ui

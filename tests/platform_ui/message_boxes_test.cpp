@@ -1,0 +1,85 @@
+// The message box service: scripted answers, the record of boxes shown, and failures for boxes
+// nobody expected.
+
+#include "platform/ui/message_boxes.h"
+#include "ui_test_support.h"
+
+#include <gtest/gtest-spi.h>
+#include <gtest/gtest.h>
+
+using namespace platform::ui;
+
+TEST(ScriptedMessageBoxes, AnswersFromTheQueueAndRecordsEveryBox)
+{
+    ui_test::CheckedMessageBoxes script;
+    script.boxes.answer(MsgAnswer::No);
+    script.boxes.acknowledge();
+    EXPECT_EQ(msgBox("This mission already exist.\rOverwrite mission?", MsgButtons::YesNo, MsgIcon::None,
+                     "Overwright?"),
+              MsgAnswer::No);
+    EXPECT_EQ(msgBox("Mission saved.", MsgButtons::Ok, MsgIcon::Exclamation, "Editor"), MsgAnswer::Ok);
+    ASSERT_EQ(script.boxes.shown().size(), 2u);
+    const MsgBox& first = script.boxes.shown()[0];
+    EXPECT_EQ(first.title, "Overwright?");
+    EXPECT_EQ(first.buttons, MsgButtons::YesNo);
+    EXPECT_EQ(first.icon, MsgIcon::None);
+    EXPECT_EQ(script.boxes.shown()[1].icon, MsgIcon::Exclamation);
+    EXPECT_EQ(
+        script.boxes.texts(),
+        (std::vector<std::string>{"This mission already exist.\rOverwrite mission?", "Mission saved."}));
+}
+
+TEST(ScriptedMessageBoxes, AnUnexpectedBoxFailsTheTestWithItsText)
+{
+    EXPECT_NONFATAL_FAILURE(
+        {
+            ui_test::CheckedMessageBoxes script;
+            // The unexpected box still gets the answer that changes least.
+            EXPECT_EQ(msgBox("I will need a file name.", MsgButtons::Ok, MsgIcon::Critical, "Editor"),
+                      MsgAnswer::Ok);
+        },
+        "I will need a file name.");
+    EXPECT_NONFATAL_FAILURE(
+        {
+            ui_test::CheckedMessageBoxes script;
+            EXPECT_EQ(msgBox("Save now?", MsgButtons::YesNoCancel), MsgAnswer::Cancel);
+        },
+        "Save now?");
+}
+
+TEST(ScriptedMessageBoxes, AnAnswerTheButtonsCannotGiveIsAFailure)
+{
+    EXPECT_NONFATAL_FAILURE(
+        {
+            ui_test::CheckedMessageBoxes script;
+            script.boxes.answer(MsgAnswer::Yes);
+            EXPECT_EQ(msgBox("Mission saved."), MsgAnswer::Ok);
+        },
+        "cannot be answered Yes");
+}
+
+TEST(ScriptedMessageBoxes, WithoutAHookAnUnexpectedBoxThrowsWithItsText)
+{
+    ScriptedMessageBoxes boxes;
+    try {
+        msgBox("Already have an animation with this name.", MsgButtons::Ok, MsgIcon::Critical, "Editor");
+        FAIL() << "no exception";
+    } catch (const UnexpectedMessageBox& e) {
+        EXPECT_NE(std::string(e.what()).find("Already have an animation with this name."), std::string::npos);
+    }
+}
+
+TEST(ScriptedMessageBoxes, InstallsItselfWhileItLives)
+{
+    MessageBoxes* before = &messageBoxes();
+    {
+        ScriptedMessageBoxes boxes;
+        EXPECT_EQ(&messageBoxes(), &boxes);
+        {
+            ScriptedMessageBoxes inner;
+            EXPECT_EQ(&messageBoxes(), &inner);
+        }
+        EXPECT_EQ(&messageBoxes(), &boxes);
+    }
+    EXPECT_EQ(&messageBoxes(), before);
+}
