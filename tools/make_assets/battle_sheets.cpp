@@ -1,0 +1,736 @@
+#include "tools/make_assets/battle_sheets.h"
+
+#include "tools/make_assets/sheet.h"
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+namespace assets {
+
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+
+// A sprite from rows of palette letters; '.' is see-through.
+Canvas fromRows(const std::vector<std::string>& rows, Colour (*palette)(char))
+{
+    int h = int(rows.size()), w = h ? int(rows[0].size()) : 0;
+    Canvas c(w, h, kClear);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w && x < int(rows[y].size()); ++x)
+            c.set(x, y, rows[y][x] == '.' ? kClear : palette(rows[y][x]));
+    return c;
+}
+
+Colour firePalette(char m)
+{
+    switch (m) {
+    case 'w':
+        return 0xFFFFE0;
+    case 'y':
+        return 0xFFE040;
+    case 'o':
+        return 0xFF9020;
+    case 'r':
+        return 0xC83010;
+    default:
+        return kClear;
+    }
+}
+
+Colour objectPalette(char m)
+{
+    switch (m) {
+    case 'x':
+        return 0x141410; // outline
+    case 'r':
+        return 0xB02A1A; // barrel red
+    case 'R':
+        return 0xE05A30;
+    case 'q':
+        return 0x701A10;
+    case 'y':
+        return 0xF0C830; // hazard band
+    case 'm':
+        return 0x4A4E44; // mine metal
+    case 'M':
+        return 0x7A8070;
+    case 'n':
+        return 0x2A2C26;
+    case 'a':
+        return 0xE83020; // armed light
+    case 'b':
+        return 0x5A3A1E; // leather
+    case 'B':
+        return 0x8A5A30;
+    case 'g':
+        return 0xD0B050; // brass
+    case 'c':
+        return 0x9A7038; // crate wood
+    case 'C':
+        return 0xC09050;
+    case 'd':
+        return 0x5A3E1C;
+    case 'k':
+        return 0x3A3A36; // charred
+    case 'K':
+        return 0x5A5650;
+    case 'e':
+        return 0xE87020; // embers
+    default:
+        return kClear;
+    }
+}
+
+// clang-format off
+const std::vector<std::string> kFlash = {
+    "..o.o..",
+    ".oyyyo.",
+    "oywwwyo",
+    ".ywwwy.",
+    "oywwwyo",
+    ".oyyyo.",
+    "..o.o..",
+};
+
+const std::vector<std::string> kObjects[9] = {
+    {   // 1: barrel
+        "..............",
+        "...xxxxxxxx...",
+        "..xqRRRRRrqx..",
+        "..xqrRRrrrqx..",
+        "..xqrrrrrrqx..",
+        "..xyyyyyyyyx..",
+        "..xqrRrrrrqx..",
+        "..xqrRrrrrqx..",
+        "..xyyyyyyyyx..",
+        "..xqrRrrrrqx..",
+        "..xqrrrrrrqx..",
+        "..xqqqqqqqqx..",
+        "...xxxxxxxx...",
+        "..............",
+    },
+    {   // 2: crushed barrel, lying (also the landed wreck)
+        "..............",
+        "..............",
+        "..............",
+        "..............",
+        "....xxxxxxx...",
+        "..xxkqrkkqxx..",
+        ".xkqrRkyrrqkx.",
+        ".xkKrkyyqkkKx.",
+        ".xqkkrrkqkqkx.",
+        "..xxkqkkkqxx..",
+        "...exxxxxxe...",
+        "..............",
+        "..............",
+        "..............",
+    },
+    {   // 3: tumbling, tilted right
+        "..............",
+        "......xxx.....",
+        ".....xRrqx....",
+        "....xrRrkqx...",
+        "...xyyrrkkqx..",
+        "..xqrryykqx...",
+        "..xkrrrkyyx...",
+        "...xkqrkqx....",
+        "....xkkqx.....",
+        ".....xxx......",
+        "..............",
+        "..............",
+        "..............",
+        "..............",
+    },
+    {   // 4: tumbling, on its end, torn
+        "..............",
+        "....xxxxxx....",
+        "...xkKkkKkx...",
+        "...xqrRrkqx...",
+        "...xyyyyyyx...",
+        "...xqkrRrqx...",
+        "...xqrkrkqx...",
+        "...xyykyyyx...",
+        "...xqrrkrqx...",
+        "....xxxxxx....",
+        "..............",
+        "..............",
+        "..............",
+        "..............",
+    },
+    {   // 5: tumbling, tilted left
+        "..............",
+        ".....xxx......",
+        "....xqrRx.....",
+        "...xqkrRrx....",
+        "..xqkkrryyx...",
+        "...xqkyyrrqx..",
+        "...xyykrrrkx..",
+        "....xqkrqkx...",
+        ".....xqkkx....",
+        "......xxx.....",
+        "..............",
+        "..............",
+        "..............",
+        "..............",
+    },
+    {   // 6: land mine
+        "..............",
+        "..............",
+        "..............",
+        "..............",
+        "....xxxxxx....",
+        "...xMMMMMmx...",
+        "..xMmmxxmmnx..",
+        "..xMmxaaxmnx..",
+        "..xmmmxxmmnx..",
+        "...xnnnnnnx...",
+        "....xxxxxx....",
+        "..............",
+        "..............",
+        "..............",
+    },
+    {   // 7: suitcase
+        "..............",
+        "..............",
+        ".....xxxx.....",
+        ".....x..x.....",
+        "..xxxxxxxxxx..",
+        "..xBBBBBBBbx..",
+        "..xBbbggbbbx..",
+        "..xBbbggbbbx..",
+        "..xBbbbbbbbx..",
+        "..xBbbbbbbbx..",
+        "..xbbbbbbbbx..",
+        "..xxxxxxxxxx..",
+        "..............",
+        "..............",
+    },
+    {   // 8: ammunition crate
+        "..............",
+        ".xxxxxxxxxxxx.",
+        ".xCCCCCCCCCdx.",
+        ".xCddddddddCx.",
+        ".xCdcyyyycdCx.",
+        ".xCdcyxxycdCx.",
+        ".xCdcyyyycdCx.",
+        ".xCddddddddCx.",
+        ".xCcccccccdCx.",
+        ".xCcccccccdCx.",
+        ".xddddddddddx.",
+        ".xxxxxxxxxxxx.",
+        "..............",
+        "..............",
+    },
+    {   // 9: spent crate, lid off and empty
+        "..............",
+        "..............",
+        ".xxxxxxxxxxxx.",
+        ".xCCCCCCCCCdx.",
+        ".xCnnnnnnnnCx.",
+        ".xCnkkkkkknCx.",
+        ".xCnkkkkkknCx.",
+        ".xCnkkkkkknCx.",
+        ".xCnnnnnnnnCx.",
+        ".xddddddddddx.",
+        ".xxxxxxxxxxxx.",
+        "..xCCCCd......",
+        "...xxxxx......",
+        "..............",
+    },
+};
+// clang-format on
+
+void placeRow(Canvas& sheet, const Canvas& sprite, int cell, int pitch, int spriteY, int maskY)
+{
+    int x = 1 + pitch * (cell - 1);
+    placeShaped(sheet, sprite, x, spriteY, x, maskY, Style::MaskThenSprite);
+}
+
+// A sheet whose sprite row sits at y 1 and mask row at y 1 + pitch, gaps in the rows' colours.
+Canvas maskedSheet(int cells, int pitch)
+{
+    Canvas sheet(1 + pitch * cells, 1 + pitch * 2, kBlack);
+    sheet.rect(0, pitch, sheet.width(), pitch + 1, kWhite);
+    return sheet;
+}
+
+// --- pointers ---------------------------------------------------------------------------------
+
+Canvas firePointer()
+{
+    Canvas c(29, 29, kClear);
+    const Colour dark = 0x101010, red = 0xF03020, light = 0xFFE0D0;
+    c.ring(14.5, 14.5, 9.5, 3.0, dark);
+    c.ring(14.5, 14.5, 8.5, 1.0, red);
+    for (int i = 0; i < 29; ++i) {
+        bool gap = i >= 10 && i <= 18;
+        if (gap)
+            continue;
+        for (int w : {13, 15})
+            c.set(i, w, dark), c.set(w, i, dark);
+        c.set(i, 14, red);
+        c.set(14, i, red);
+    }
+    for (int i : {0, 28}) {
+        c.set(i, 14, dark);
+        c.set(14, i, dark);
+    }
+    c.set(14, 14, light);
+    c.set(13, 14, dark);
+    c.set(15, 14, dark);
+    c.set(14, 13, dark);
+    c.set(14, 15, dark);
+    return c;
+}
+
+Canvas movePointer()
+{
+    // An arrow whose tip is the top-left pixel, the point of the move order.
+    // clang-format off
+    const std::vector<std::string> rows = {
+        "x..........",
+        "xx.........",
+        "xwx........",
+        "xwwx.......",
+        "xwwgx......",
+        "xwwggx.....",
+        "xwwgggx....",
+        "xwwggggx...",
+        "xwwgggggx..",
+        "xwwggggggx.",
+        "xwwgggxxxxx",
+        "xwwgxgx....",
+        "xwgx.xgx...",
+        "xgx..xggx..",
+        "xx....xgx..",
+        "x.....xxx..",
+    };
+    // clang-format on
+    auto pal = [](char m) -> Colour {
+        switch (m) {
+        case 'x':
+            return 0x101010;
+        case 'w':
+            return 0xF0FFF0;
+        case 'g':
+            return 0x60D040;
+        default:
+            return kClear;
+        }
+    };
+    Canvas c(29, 29, kClear);
+    for (int y = 0; y < int(rows.size()); ++y)
+        for (int x = 0; x < int(rows[y].size()); ++x)
+            if (rows[y][x] != '.')
+                c.set(x, y, pal(rows[y][x]));
+    return c;
+}
+
+// --- medals -----------------------------------------------------------------------------------
+
+// The shield shape that every rank shares (11 x 11).
+bool inShield(int x, int y)
+{
+    if (y < 0 || y > 10 || x < 0 || x > 10)
+        return false;
+    if (y <= 6)
+        return !(y == 0 && (x == 0 || x == 10));
+    int inset = y - 6; // the point narrows towards the bottom
+    return x >= inset && x <= 10 - inset;
+}
+
+Canvas medal(int rank)
+{
+    // Ranks climb in six groups of three: chevrons, chevrons with a rocker, silver bars,
+    // gold bars, silver stars, gold stars.
+    int group = (rank - 1) / 3, count = (rank - 1) % 3 + 1;
+    const Colour fields[6] = {0x3A5A2A, 0x2A4A6A, 0x3A3A5A, 0x5A2A2A, 0x2A2A3A, 0x6A1A1A};
+    const Colour gold = 0xF0C840, silver = 0xD8DCE0;
+    Colour field = fields[group];
+    Canvas c(11, 11, kClear);
+    for (int y = 0; y < 11; ++y)
+        for (int x = 0; x < 11; ++x)
+            if (inShield(x, y)) {
+                bool rim =
+                    !inShield(x - 1, y) || !inShield(x + 1, y) || !inShield(x, y - 1) || !inShield(x, y + 1);
+                c.set(x, y, rim ? (group >= 3 ? gold : 0x1A1A14) : field);
+            }
+    Colour mark = (group == 2 || group == 4) ? silver : gold;
+    if (group <= 1) {
+        for (int i = 0; i < count; ++i) {
+            int y0 = 2 + i * 2 + (group == 1 ? 0 : 1);
+            for (int d = 0; d <= 3; ++d) {
+                c.set(5 - d, y0 + d, mark);
+                c.set(5 + d, y0 + d, mark);
+            }
+        }
+        if (group == 1)
+            for (int x = 2; x <= 8; ++x)
+                c.set(x, 9 - (x == 2 || x == 8 ? 1 : 0), silver);
+    } else if (group <= 3) {
+        for (int i = 0; i < count; ++i)
+            c.rect(2, 2 + i * 3, 7, 2, mark);
+    } else {
+        auto star = [&](int cx, int cy) {
+            c.set(cx, cy - 1, mark);
+            c.set(cx - 1, cy, mark);
+            c.set(cx, cy, mark);
+            c.set(cx + 1, cy, mark);
+            c.set(cx - 1, cy + 1, mark);
+            c.set(cx + 1, cy + 1, mark);
+        };
+        if (count == 1)
+            star(5, 4);
+        else if (count == 2) {
+            star(3, 4);
+            star(7, 4);
+        } else {
+            star(3, 3);
+            star(7, 3);
+            star(5, 6);
+        }
+    }
+    // Keep every mark inside the shared shield.
+    for (int y = 0; y < 11; ++y)
+        for (int x = 0; x < 11; ++x)
+            if (!inShield(x, y))
+                c.set(x, y, kClear);
+    return c;
+}
+
+// --- blasts -----------------------------------------------------------------------------------
+
+Canvas blast(int stage)
+{
+    // The point of the blast lies at (10, 24) of the cell; the fireball rises above it.
+    Canvas c(32, 32, kClear);
+    const double cx = 11.5, cy = 17.0;
+    auto noise = [](int x, int y, int s) { return hash01(x, y, 700 + s); };
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 32; ++x) {
+            double dx = x + 0.5 - cx, dy = (y + 0.5 - cy) * 1.1;
+            double d = std::hypot(dx, dy);
+            double ragged = (noise(x / 2, y / 2, stage) - 0.5) * 3.0;
+            Colour col = kClear;
+            switch (stage) {
+            case 1: // the flash
+                if (d + ragged < 5.5)
+                    col = 0xFFFFF0;
+                else if (d + ragged < 8.0)
+                    col = 0xFFE860;
+                else if (d + ragged < 9.5)
+                    col = 0xFF9A20;
+                break;
+            case 2: // the fireball
+                if (d + ragged < 5.0)
+                    col = 0xFFF8C0;
+                else if (d + ragged < 9.0)
+                    col = 0xFFC830;
+                else if (d + ragged < 12.0)
+                    col = 0xF07818;
+                else if (d + ragged < 13.5)
+                    col = 0xA83010;
+                break;
+            case 3: { // burning out, smoke rising
+                double sd = std::hypot(dx, dy + 3.0);
+                if (sd + ragged < 13.5)
+                    col = noise(x, y, 9) > 0.5 ? 0x5A524A : 0x4A423C;
+                if (d + ragged < 9.0)
+                    col = 0xD85A18;
+                if (d + ragged < 5.5)
+                    col = 0xFFB030;
+                if (d + ragged < 2.5)
+                    col = 0xFFF0A0;
+                break;
+            }
+            default: { // drifting smoke
+                double sd = std::hypot(dx, dy + 5.0);
+                double holes = noise(x / 3, y / 3, 11);
+                if (sd + ragged < 14.0 && holes > 0.25)
+                    col = sd < 8 ? 0x6A625A : 0x4E4844;
+                if (sd + ragged < 14.0 && holes > 0.25 && noise(x, y, 12) > 0.85)
+                    col = 0x8A827A;
+                break;
+            }
+            }
+            c.set(x, y, col);
+        }
+    // Flying sparks in the first two stages.
+    if (stage <= 2)
+        for (int i = 0; i < 10; ++i) {
+            double a = i * 2 * kPi / 10 + 0.2 * stage;
+            double r = stage == 1 ? 11.5 : 14.5;
+            int x = int(std::lround(cx + std::cos(a) * r)), y = int(std::lround(cy + std::sin(a) * r * 0.9));
+            c.set(x, y, 0xFFD040);
+        }
+    return c;
+}
+
+// --- status bar and panel ---------------------------------------------------------------------
+
+Canvas clipGlyph()
+{
+    // A curved rifle magazine, brass rounds showing at the top.
+    // clang-format off
+    const std::vector<std::string> rows = {
+        "..gGg...",
+        "..xxxx..",
+        "..xmmx..",
+        "..xmmx..",
+        "..xmMx..",
+        "..xmMxx.",
+        "...xmMx.",
+        "...xmMx.",
+        "....xxx.",
+        "........",
+    };
+    // clang-format on
+    auto pal = [](char m) -> Colour {
+        switch (m) {
+        case 'g':
+            return 0xC8A040;
+        case 'G':
+            return 0xF0D070;
+        case 'x':
+            return 0x6A6A70;
+        case 'm':
+            return 0x34343A;
+        case 'M':
+            return 0x4E4E56;
+        default:
+            return kBlack;
+        }
+    };
+    Canvas c(8, 10, kBlack);
+    for (int y = 0; y < 10; ++y)
+        for (int x = 0; x < 8; ++x)
+            c.set(x, y, pal(rows[y][x]));
+    return c;
+}
+
+struct BadgeColours
+{
+    Colour helmet, light, dark;
+};
+const BadgeColours kBadge[5] = {
+    {0x4C6A24, 0x7C9C48, 0x2A3A14}, // green
+    {0x2C4C9C, 0x5C88E0, 0x18285A}, // blue
+    {0xB02828, 0xE86050, 0x601010}, // elite: red beret
+    {0x7C7C80, 0xB0B0B4, 0x48484C}, // gray
+    {0x5A3820, 0x8A6040, 0x2A1A0E}, // hooded
+};
+
+Canvas bevelButton(int w, int h, Colour face)
+{
+    Canvas c(w, h, face);
+    c.line(0, 0, w - 1, 0, shade(face, 1.45));
+    c.line(0, 0, 0, h - 1, shade(face, 1.45));
+    c.line(1, 1, w - 2, 1, shade(face, 1.2));
+    c.line(1, 1, 1, h - 2, shade(face, 1.2));
+    c.line(0, h - 1, w - 1, h - 1, shade(face, 0.45));
+    c.line(w - 1, 0, w - 1, h - 1, shade(face, 0.45));
+    c.line(1, h - 2, w - 2, h - 2, shade(face, 0.7));
+    c.line(w - 2, 1, w - 2, h - 2, shade(face, 0.7));
+    return c;
+}
+
+void bullet(Canvas& c, int x, int y)
+{
+    c.set(x, y, 0xF0D070);
+    c.rect(x - 1, y + 1, 3, 2, 0xD8B050);
+    c.rect(x - 1, y + 3, 3, 4, 0xB08A30);
+    c.set(x, y + 3, 0xD8B050);
+}
+
+} // namespace
+
+Canvas teamBadge(int team, int w, int h)
+{
+    // A helmeted head in the team's colour, seen from the front.
+    const BadgeColours& b = kBadge[(team - 1) % 5];
+    Canvas c(w, h, kClear);
+    double cx = w / 2.0, top = (h - 8) / 2.0;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            double dx = x + 0.5 - cx, yy = y - top;
+            if (yy >= 0 && yy < 4 && std::fabs(dx) <= 3.5 - (yy < 1 ? 1 : 0))
+                c.set(x, y, yy < 1.5 && dx < 0 ? b.light : b.helmet);
+            else if (yy >= 4 && yy < 5 && std::fabs(dx) <= 3.5)
+                c.set(x, y, b.dark);
+            else if (yy >= 5 && yy < 8 && std::fabs(dx) <= 2.5 - (yy >= 7 ? 1 : 0))
+                c.set(x, y, team == 5 ? 0x2A1A0E : 0xE0A878);
+        }
+    if (team == 5) { // the hood's eye slit
+        int ey = int(top) + 5;
+        c.set(int(cx) - 2, ey, 0xF0E0A0);
+        c.set(int(cx) + 1, ey, 0xF0E0A0);
+    } else {
+        int ey = int(top) + 5;
+        c.set(int(cx) - 2, ey, 0x201810);
+        c.set(int(cx) + 1, ey, 0x201810);
+    }
+    return c;
+}
+
+Canvas fireSheet()
+{
+    Canvas sheet(17, 9, kBlack);
+    sheet.rect(8, 0, 9, 9, kWhite);
+    placeShaped(sheet, fromRows(kFlash, firePalette), 1, 1, 9, 1, Style::MaskThenSprite);
+    return sheet;
+}
+
+Canvas cursorSheet()
+{
+    Canvas sheet(121, 31, kBlack);
+    sheet.rect(0, 0, 31, 31, kWhite);
+    sheet.rect(60, 0, 31, 31, kWhite);
+    placeShaped(sheet, firePointer(), 31, 1, 1, 1, Style::MaskThenSprite);
+    placeShaped(sheet, movePointer(), 91, 1, 61, 1, Style::MaskThenSprite);
+    return sheet;
+}
+
+Canvas moveMarkSheet()
+{
+    // Four chevrons closing in on the point of the order, then a last blink.
+    Canvas sheet = maskedSheet(5, 13);
+    for (int f = 1; f <= 5; ++f) {
+        Canvas c(12, 12, kClear);
+        const Colour light = 0xA8FF80, dark = 0x1A4A10;
+        int d = 6 - f; // distance of the chevrons from the centre
+        if (f == 5) {
+            c.disc(6, 6, 3.2, dark);
+            c.disc(6, 6, 2.2, light);
+            c.set(5, 5, dark);
+            c.set(6, 6, dark);
+        } else {
+            for (int k = 0; k < 4; ++k) {
+                for (int i = -2; i <= 2; ++i) {
+                    int a = 5 + (k % 2 == 0 ? i : 0), b = 5 + (k % 2 == 0 ? 0 : i);
+                    int off = d + 1 - std::abs(i) / 2;
+                    int x = a, y = b;
+                    if (k == 0)
+                        y = 5 - off;
+                    if (k == 1)
+                        x = 6 + off;
+                    if (k == 2)
+                        y = 6 + off;
+                    if (k == 3)
+                        x = 5 - off;
+                    if (k % 2 == 0 && i > 0)
+                        x += 1;
+                    if (k % 2 == 1 && i > 0)
+                        y += 1;
+                    c.set(x, y, light);
+                }
+            }
+            c.outline(dark);
+        }
+        placeRow(sheet, c, f, 13, 1, 14);
+    }
+    return sheet;
+}
+
+Canvas medalSheet()
+{
+    // Silhouette-then-sprite: cell 1 is the shared silhouette (white shield on black); the ranks
+    // are drawn on white.
+    Canvas sheet(1 + 12 * 19, 13, kWhite);
+    sheet.rect(0, 0, 13, 13, kBlack);
+    for (int y = 0; y < 11; ++y)
+        for (int x = 0; x < 11; ++x)
+            sheet.set(1 + x, 1 + y, inShield(x, y) ? kWhite : kBlack);
+    for (int rank = 1; rank <= 18; ++rank) {
+        Canvas m = medal(rank);
+        int x0 = 1 + 12 * rank;
+        for (int y = 0; y < 11; ++y)
+            for (int x = 0; x < 11; ++x)
+                sheet.set(x0 + x, 1 + y, m.at(x, y) == kClear ? kWhite : m.at(x, y));
+    }
+    return sheet;
+}
+
+Canvas objectSprite(int cell)
+{
+    return fromRows(kObjects[(cell - 1) % 9], objectPalette);
+}
+
+Canvas objectSheet()
+{
+    Canvas sheet = maskedSheet(9, 15);
+    for (int cell = 1; cell <= 9; ++cell)
+        placeRow(sheet, objectSprite(cell), cell, 15, 1, 16);
+    return sheet;
+}
+
+Canvas blastSheet()
+{
+    Canvas sheet = maskedSheet(4, 33);
+    for (int stage = 1; stage <= 4; ++stage)
+        placeRow(sheet, blast(stage), stage, 33, 1, 34);
+    return sheet;
+}
+
+Canvas statusSheet()
+{
+    // Plain copies onto the black roster panel: cell 1 a spare clip, cell 2 a round,
+    // cells 3..7 the team badges.
+    Canvas sheet(1 + 9 * 7, 12, kBlack);
+    sheet.draw(clipGlyph(), 1, 1);
+    Canvas round(8, 10, kBlack);
+    bullet(round, 3, 1);
+    sheet.draw(round, 10, 1);
+    for (int team = 1; team <= 5; ++team) {
+        Canvas cell(8, 10, kBlack);
+        cell.draw(teamBadge(team, 8, 10), 0, 0);
+        sheet.draw(cell, 1 + 9 * (team + 1), 1);
+    }
+    return sheet;
+}
+
+Canvas panelSheet()
+{
+    Canvas sheet(1 + 18 * 5, 20, kBlack);
+    auto place = [&](int cell, const Canvas& c) { sheet.draw(c, 1 + 18 * (cell - 1), 1); };
+    const Colour face = 0x4A5A3A;
+    // 1: the nearest soldier fires (one round).
+    Canvas one = bevelButton(17, 18, face);
+    bullet(one, 8, 5);
+    place(1, one);
+    // 2: every ready soldier fires (three rounds).
+    Canvas three = bevelButton(17, 18, face);
+    bullet(three, 4, 5);
+    bullet(three, 8, 5);
+    bullet(three, 12, 5);
+    place(2, three);
+    // 3: share out the clips (a magazine between two arrows).
+    Canvas share = bevelButton(17, 18, face);
+    share.draw(clipGlyph().crop(2, 0, 6, 10), 6, 4);
+    for (int i = 0; i < 3; ++i) {
+        share.set(2 + i, 9 - i, 0xE8E8D0);
+        share.set(2 + i, 9 + i, 0xE8E8D0);
+        share.set(14 - i, 9 - i, 0xE8E8D0);
+        share.set(14 - i, 9 + i, 0xE8E8D0);
+    }
+    place(3, share);
+    // 4 and 5: the status-bar button, drawn with AND over the map: white lets the map show,
+    // black and greys darken it.
+    for (int cell = 4; cell <= 5; ++cell) {
+        Canvas b(17, 18, kWhite);
+        b.rect(1, 1, 15, 16, 0x101010);
+        b.rect(2, 2, 13, 14, 0x606060);
+        b.line(2, 2, 14, 2, 0xA0A0A0);
+        b.line(2, 2, 2, 15, 0xA0A0A0);
+        for (int i = 0; i < 3; ++i)
+            b.rect(4, 4 + i * 4, 9, 2, kWhite);
+        if (cell == 5)
+            for (int i = 0; i < 3; ++i)
+                b.rect(4, 4 + i * 4, 9, 2, 0xF0D070);
+        place(cell, b);
+    }
+    return sheet;
+}
+
+} // namespace assets

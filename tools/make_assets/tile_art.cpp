@@ -1,0 +1,1024 @@
+#include "tools/make_assets/tile_art.h"
+
+#include "tools/make_assets/sheet.h"
+
+#include <cmath>
+#include <cstdio>
+#include <functional>
+#include <string>
+
+namespace assets {
+
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+
+bool listed(const char* list, int tile)
+{
+    char code[8];
+    std::snprintf(code, sizeof code, "*%02X*", tile);
+    return std::string(list).find(code) != std::string::npos;
+}
+
+// The battle's own tables: which codes block, which slow down and which speed up.
+const char* const kBlocking =
+    "*11*12*13*14*15*16*17*18*19*1A*1B*52*53*54*55*56*57*58*59*5A*5B*5C*5D*5E*5F*60*"
+    "61*62*63*64*65*66*67*68*69*6A*6B*6C*6D*6E*";
+const char* const kSlow = "*03*09*0A*0B*0C*";
+const char* const kFast =
+    "*04*1C*1D*1E*1F*20*21*21*22*24*25*26*27*28*29*2A*2B*2C*2D*2E*2F*30*32*33*34*35*36*"
+    "37*38*39*3A*3B*3C*3D*3E*3F*40*41*42*43*44*45*46*47*48*49*4A*4B*4C*4D*4F*50*51*52*53*";
+
+using Texture = std::function<Colour(int x, int y)>;
+
+Canvas fromTexture(const Texture& t)
+{
+    Canvas c(kTileSize, kTileSize);
+    for (int y = 0; y < kTileSize; ++y)
+        for (int x = 0; x < kTileSize; ++x)
+            c.set(x, y, t(x, y));
+    return c;
+}
+
+double n(int x, int y, int seed)
+{
+    return hash01(((x % 20) + 20) % 20, ((y % 20) + 20) % 20, seed);
+}
+double sn(int x, int y, int cell, int seed)
+{
+    return smoothNoise(x, y, cell, 20, seed);
+}
+
+// Ground textures; every one repeats every 20 pixels so that tiles join without seams.
+Colour grass(int x, int y)
+{
+    double v = sn(x, y, 5, 11) * 0.6 + n(x, y, 12) * 0.4;
+    Colour c = mix(0x3E7A2A, 0x5C9A38, v);
+    if (n(x, y, 13) > 0.93)
+        c = 0x6EAE44; // lit blade
+    else if (n(x, y, 14) > 0.94)
+        c = 0x2E6020; // shadowed blade
+    return c;
+}
+
+Colour dryGrass(int x, int y)
+{
+    double v = sn(x, y, 5, 21) * 0.6 + n(x, y, 22) * 0.4;
+    Colour c = mix(0x8A8A3A, 0xA8A24E, v);
+    if (n(x, y, 23) > 0.92)
+        c = 0xC0B860;
+    return c;
+}
+
+Colour sand(int x, int y)
+{
+    double v = sn(x, y, 4, 31) * 0.5 + n(x, y, 32) * 0.5;
+    Colour c = mix(0xCDB070, 0xE2C888, v);
+    if (n(x, y, 33) > 0.95)
+        c = 0xA88C50;
+    return c;
+}
+
+Colour earth(int x, int y)
+{
+    double v = sn(x, y, 4, 41) * 0.5 + n(x, y, 42) * 0.5;
+    Colour c = mix(0x7A5A34, 0x94703E, v);
+    if (n(x, y, 43) > 0.94)
+        c = 0x5E4426;
+    return c;
+}
+
+Colour mud(int x, int y)
+{
+    double v = sn(x, y, 5, 51) * 0.7 + n(x, y, 52) * 0.3;
+    Colour c = mix(0x4A3420, 0x6A4C2C, v);
+    if (n(x, y, 53) > 0.93)
+        c = 0x7C5C36;
+    return c;
+}
+
+Colour water(int x, int y)
+{
+    double wave = std::sin(2 * kPi * (x + 2 * y) / 20.0 + sn(x, y, 5, 61) * 3.0);
+    double v = sn(x, y, 10, 62) * 0.5 + 0.5 * (wave * 0.5 + 0.5);
+    Colour c = mix(0x1E4E96, 0x2E68B4, v);
+    if (wave > 0.93 && n(x, y, 63) > 0.3)
+        c = 0x7AAEE6; // glint on a wave crest
+    return c;
+}
+
+Colour asphalt(int x, int y)
+{
+    double v = n(x, y, 71) * 0.6 + sn(x, y, 5, 72) * 0.4;
+    Colour c = mix(0x44484C, 0x585C60, v);
+    if (n(x, y, 73) > 0.95)
+        c = 0x6C7074;
+    return c;
+}
+
+Colour concrete(int x, int y)
+{
+    double v = n(x, y, 81) * 0.5 + sn(x, y, 5, 82) * 0.5;
+    Colour c = mix(0x9A9890, 0xB2B0A6, v);
+    int lx = ((x % 20) + 20) % 20, ly = ((y % 20) + 20) % 20;
+    if (lx == 0 || ly == 0)
+        c = 0x84827A; // slab joint
+    return c;
+}
+
+Colour withGrassAround(int x, int y, bool inside, const Texture& t)
+{
+    return inside ? t(x, y) : grass(x, y);
+}
+
+// --- small painters -------------------------------------------------------------------------
+
+void shadowDisc(Canvas& c, double cx, double cy, double r)
+{
+    for (int y = 0; y < kTileSize; ++y)
+        for (int x = 0; x < kTileSize; ++x) {
+            double d = std::hypot(x + 0.5 - cx, y + 0.5 - cy);
+            if (d <= r)
+                c.set(x, y, shade(c.at(x, y), 0.6));
+        }
+}
+
+// A round canopy lit from the top left, with leafy speckles and a dark rim.
+void canopy(Canvas& c, double cx, double cy, double r, Colour dark, Colour mid, Colour light, int seed)
+{
+    for (int y = 0; y < kTileSize; ++y)
+        for (int x = 0; x < kTileSize; ++x) {
+            double dx = x + 0.5 - cx, dy = y + 0.5 - cy;
+            double wobble = (hash01(x, y, seed) - 0.5) * 1.6;
+            double d = std::hypot(dx, dy) + wobble * 0.6;
+            if (d > r)
+                continue;
+            double lit = -(dx + dy) / (r * 1.6) + hash01(x, y, seed + 1) * 0.5 - 0.1;
+            Colour col = lit > 0.35 ? light : lit > -0.25 ? mid : dark;
+            if (d > r - 1.0)
+                col = shade(dark, 0.75);
+            c.set(x, y, col);
+        }
+}
+
+void rock(Canvas& c, double cx, double cy, double rx, double ry, int seed)
+{
+    for (int y = 0; y < kTileSize; ++y)
+        for (int x = 0; x < kTileSize; ++x) {
+            double dx = (x + 0.5 - cx) / rx, dy = (y + 0.5 - cy) / ry;
+            double d = std::sqrt(dx * dx + dy * dy) + (hash01(x, y, seed) - 0.5) * 0.15;
+            if (d > 1.0)
+                continue;
+            double lit = -(dx + dy * 1.2);
+            Colour col = lit > 0.5 ? 0xB4B0A8 : lit > -0.2 ? 0x8E8A82 : 0x68645E;
+            if (hash01(x, y, seed + 3) > 0.85)
+                col = shade(col, 0.88);
+            if (d > 0.86)
+                col = 0x4A4642;
+            c.set(x, y, col);
+        }
+}
+
+// --- roads ------------------------------------------------------------------------------------
+
+// A one-tile road: a 12-pixel band of asphalt from the centre to each connected edge.
+Canvas road(bool north, bool east, bool south, bool west)
+{
+    Canvas c = fromTexture(grass);
+    constexpr int a = 4, b = 15; // band from column/row 4 to 15
+    auto inRoad = [&](int x, int y) {
+        bool centre = x >= a && x <= b && y >= a && y <= b;
+        bool n = north && x >= a && x <= b && y < a;
+        bool s = south && x >= a && x <= b && y > b;
+        bool w = west && y >= a && y <= b && x < a;
+        bool e = east && y >= a && y <= b && x > b;
+        return centre || n || s || w || e;
+    };
+    for (int y = 0; y < kTileSize; ++y)
+        for (int x = 0; x < kTileSize; ++x)
+            if (inRoad(x, y))
+                c.set(x, y, asphalt(x, y));
+    // Kerbs: a light edge where asphalt meets grass, and a soft shadow on the grass side.
+    for (int y = 0; y < kTileSize; ++y)
+        for (int x = 0; x < kTileSize; ++x) {
+            if (!inRoad(x, y))
+                continue;
+            bool edge = false;
+            for (auto [dx, dy] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}}) {
+                int nx = x + dx, ny = y + dy;
+                if (nx < 0 || ny < 0 || nx >= kTileSize || ny >= kTileSize)
+                    continue;
+                if (!inRoad(nx, ny))
+                    edge = true;
+            }
+            if (edge)
+                c.set(x, y, 0x8C8C84);
+        }
+    // Centre line dashes along each arm.
+    const Colour paint = 0xE8D060;
+    auto dashX = [&](int x0, int x1) {
+        for (int x = x0; x <= x1; ++x)
+            if (((x + 20) % 8) < 4) {
+                c.set(x, 9, paint);
+                c.set(x, 10, paint);
+            }
+    };
+    auto dashY = [&](int y0, int y1) {
+        for (int y = y0; y <= y1; ++y)
+            if (((y + 20) % 8) < 4) {
+                c.set(9, y, paint);
+                c.set(10, y, paint);
+            }
+    };
+    int arms = int(north) + int(east) + int(south) + int(west);
+    bool straightH = east && west && !north && !south;
+    bool straightV = north && south && !east && !west;
+    if (straightH)
+        dashX(0, 19);
+    else if (straightV)
+        dashY(0, 19);
+    else if (arms == 1) {
+        if (east)
+            dashX(12, 19);
+        if (west)
+            dashX(0, 7);
+        if (north)
+            dashY(0, 7);
+        if (south)
+            dashY(12, 19);
+    } else {
+        if (east)
+            dashX(16, 19);
+        if (west)
+            dashX(0, 3);
+        if (north)
+            dashY(0, 3);
+        if (south)
+            dashY(16, 19);
+    }
+    return c;
+}
+
+// A paved area with its border towards grass on the given sides (n, e, s, w) and, for an
+// outer corner, the rounded grass corner.
+Canvas pavedEdge(const Texture& pave, bool n, bool e, bool s, bool w)
+{
+    Canvas c(kTileSize, kTileSize);
+    for (int y = 0; y < kTileSize; ++y)
+        for (int x = 0; x < kTileSize; ++x) {
+            int border = 5;
+            bool grassy = (n && y < border) || (s && y >= kTileSize - border) || (w && x < border) ||
+                          (e && x >= kTileSize - border);
+            bool inPave = !grassy;
+            if (n && w && x < 11 && y < 11)
+                inPave = std::hypot(x + 0.5 - 11, y + 0.5 - 11) <= 6.0;
+            if (n && e && x >= 9 && y < 11)
+                inPave = std::hypot(x + 0.5 - 9, y + 0.5 - 11) <= 6.0;
+            if (s && w && x < 11 && y >= 9)
+                inPave = std::hypot(x + 0.5 - 11, y + 0.5 - 9) <= 6.0;
+            if (s && e && x >= 9 && y >= 9)
+                inPave = std::hypot(x + 0.5 - 9, y + 0.5 - 9) <= 6.0;
+            c.set(x, y, withGrassAround(x, y, inPave, pave));
+        }
+    // A kerb line along the border of the paving.
+    Canvas base = c;
+    for (int y = 0; y < kTileSize; ++y)
+        for (int x = 0; x < kTileSize; ++x) {
+            Colour me = base.at(x, y);
+            if (me == grass(x, y))
+                continue;
+            for (auto [dx, dy] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}}) {
+                int nx = x + dx, ny = y + dy;
+                if (nx < 0 || ny < 0 || nx >= kTileSize || ny >= kTileSize)
+                    continue;
+                if (base.at(nx, ny) == grass(nx, ny)) {
+                    c.set(x, y, 0x7A7870);
+                    break;
+                }
+            }
+        }
+    return c;
+}
+
+// --- buildings --------------------------------------------------------------------------------
+
+struct RoofColours
+{
+    Colour light, base, dark, ridge, wall, wallDark, window;
+    bool metal; // corrugated sheets instead of clay tiles
+};
+
+// One tile of a 3 x 3 building seen from above: a pitched roof with its ridge across the middle,
+// the front wall with windows and a door showing under the eaves of the bottom row.
+Canvas roof(int col, int row, const RoofColours& k)
+{
+    Canvas c(kTileSize, kTileSize);
+    const int wallTop = 12; // in the bottom row, the front wall starts here
+    for (int y = 0; y < kTileSize; ++y)
+        for (int x = 0; x < kTileSize; ++x) {
+            int gx = col * 20 + x, gy = row * 20 + y; // position in the whole 60 x 60 building
+            Colour base = gy < 28 ? k.light : k.base;
+            Colour v = base;
+            if (k.metal) {
+                int p = gx % 4;
+                v = p == 0 ? shade(base, 1.2) : p == 3 ? shade(base, 0.72) : base;
+            } else {
+                int course = gy / 4, ly = gy % 4;
+                int lx = (gx + (course % 2) * 2) % 4;
+                if (ly == 3)
+                    v = shade(base, 0.62);
+                else if (ly == 0)
+                    v = shade(base, 1.18);
+                if (lx == 0 && ly != 3)
+                    v = shade(v, 0.82);
+            }
+            if (hash01(gx, gy, 95) > 0.93)
+                v = shade(v, 0.9);
+            if (gy == 27 || gy == 28)
+                v = gy == 27 ? shade(k.ridge, 1.3) : k.ridge;
+            c.set(x, y, v);
+        }
+    if (row == 2) {
+        // Front wall: plaster, with a window or a door.
+        for (int y = wallTop; y < kTileSize; ++y)
+            for (int x = 0; x < kTileSize; ++x)
+                c.set(x, y,
+                      y == wallTop              ? shade(k.wallDark, 0.7)
+                      : hash01(x, y, 96) > 0.85 ? k.wallDark
+                                                : k.wall);
+        if (col == 1) {
+            c.rect(7, wallTop + 2, 6, 6, 0x3A2412);
+            c.rect(8, wallTop + 3, 4, 5, 0x6A4424);
+            c.set(11, wallTop + 5, 0xD8B050);
+        } else {
+            int wx = col == 0 ? 8 : 6;
+            c.rect(wx, wallTop + 2, 6, 4, 0x20262E);
+            c.rect(wx + 1, wallTop + 3, 4, 2, k.window);
+            c.set(wx + 2, wallTop + 3, kWhite);
+            c.rect(wx - 1, wallTop + 6, 8, 1, shade(k.wallDark, 0.8));
+        }
+        c.rect(0, wallTop + 1, kTileSize, 1, shade(k.dark, 0.8)); // shadow of the eaves
+    }
+    // Eaves: a dark rim along the building's outer edges.
+    const int rim = 2;
+    if (row == 0)
+        c.rect(0, 0, kTileSize, rim, k.dark);
+    if (col == 0)
+        c.rect(0, 0, rim, row == 2 ? wallTop : kTileSize, k.dark);
+    if (col == 2)
+        c.rect(kTileSize - rim, 0, rim, row == 2 ? wallTop : kTileSize, k.dark);
+    if (row == 2) {
+        if (col == 0)
+            c.rect(0, wallTop, 1, kTileSize - wallTop, shade(k.wallDark, 0.6));
+        if (col == 2)
+            c.rect(kTileSize - 1, wallTop, 1, kTileSize - wallTop, shade(k.wallDark, 0.6));
+        c.rect(0, kTileSize - 1, kTileSize, 1, shade(k.wallDark, 0.5));
+        c.rect(0, wallTop - 1, kTileSize, 1, k.dark);
+    }
+    return c;
+}
+
+Canvas brickWall()
+{
+    Canvas c(kTileSize, kTileSize);
+    for (int y = 0; y < kTileSize; ++y)
+        for (int x = 0; x < kTileSize; ++x) {
+            int course = y / 5;
+            int off = (course % 2) * 5;
+            bool mortarH = (y % 5) == 4;
+            bool mortarV = ((x + off) % 10) == 9;
+            Colour col = mix(0x8E3A26, 0xA84A30, hash01(x / 10 + course * 7, course, 91));
+            if (hash01(x, y, 92) > 0.9)
+                col = shade(col, 0.85);
+            if (mortarH || mortarV)
+                col = 0x4A3A30;
+            c.set(x, y, col);
+        }
+    return c;
+}
+
+Canvas stoneWall()
+{
+    Canvas c(kTileSize, kTileSize);
+    for (int y = 0; y < kTileSize; ++y)
+        for (int x = 0; x < kTileSize; ++x) {
+            int row = y / 7;
+            int off = (row % 2) * 4;
+            bool joint = (y % 7) == 6 || ((x + off) % 9) == 8;
+            double v = hash01((x + off) / 9, row, 101);
+            Colour col = mix(0x6E6C66, 0x9A968C, v);
+            int lx = (x + off) % 9, ly = y % 7;
+            if (lx == 0 || ly == 0)
+                col = shade(col, 1.15);
+            if (lx == 7 || ly == 5)
+                col = shade(col, 0.8);
+            if (joint)
+                col = 0x3A3834;
+            c.set(x, y, col);
+        }
+    return c;
+}
+
+} // namespace
+
+TileKind tileKind(int tile)
+{
+    if (listed(kBlocking, tile))
+        return TileKind::Blocking;
+    if (tile == 2)
+        return TileKind::Water;
+    if (listed(kSlow, tile))
+        return TileKind::Slow;
+    if (listed(kFast, tile))
+        return TileKind::Fast;
+    return TileKind::Normal;
+}
+
+Canvas tileImage(int tile)
+{
+    switch (tile) {
+    case 1:
+        return fromTexture(grass);
+    case 2:
+        return fromTexture(water);
+    case 3:
+        return fromTexture(sand);
+    case 4:
+        return fromTexture(asphalt);
+    case 5: { // flowers
+        Canvas c = fromTexture(grass);
+        const Colour petals[] = {0xF0E050, 0xF0F0F0, 0xE86070, 0xB080E0};
+        for (int i = 0; i < 9; ++i) {
+            int x = 1 + int(hash01(i, 1, 111) * 18), y = 1 + int(hash01(i, 2, 111) * 18);
+            Colour p = petals[i % 4];
+            c.set(x, y, p);
+            c.set(x + 1, y, shade(p, 0.8));
+            c.set(x, y + 1, 0x2E6020);
+        }
+        return c;
+    }
+    case 6: { // pebbles
+        Canvas c = fromTexture(grass);
+        for (int i = 0; i < 7; ++i) {
+            int x = 1 + int(hash01(i, 1, 121) * 17), y = 1 + int(hash01(i, 2, 121) * 17);
+            c.set(x, y, 0xB0ACA0);
+            c.set(x + 1, y, 0x8E8A80);
+            c.set(x, y + 1, 0x6E6A60);
+            c.set(x + 1, y + 1, 0x5A564E);
+        }
+        return c;
+    }
+    case 7: { // tall grass tufts
+        Canvas c = fromTexture(grass);
+        for (int i = 0; i < 8; ++i) {
+            int x = 1 + int(hash01(i, 1, 131) * 17), y = 3 + int(hash01(i, 2, 131) * 15);
+            c.line(x, y, x - 1, y - 3, 0x2C5E1E);
+            c.line(x + 1, y, x + 1, y - 4, 0x74B24A);
+            c.line(x + 2, y, x + 3, y - 3, 0x4E8C30);
+        }
+        return c;
+    }
+    case 8:
+        return fromTexture(dryGrass);
+    case 9:
+        return fromTexture(mud);
+    case 10: { // mud with puddles
+        Canvas c = fromTexture(mud);
+        c.ellipse(3, 4, 10, 8, 0x3A4A5A);
+        c.ellipse(4, 5, 8, 6, 0x5A7088);
+        c.ellipse(11, 12, 17, 16, 0x3A4A5A);
+        c.set(12, 13, 0x7A90A8);
+        c.set(13, 13, 0x7A90A8);
+        return c;
+    }
+    case 11: { // marsh: shallow water with reeds
+        Canvas c = fromTexture([](int x, int y) { return mix(mud(x, y), water(x, y), 0.55); });
+        for (int i = 0; i < 9; ++i) {
+            int x = 1 + int(hash01(i, 1, 141) * 17), y = 4 + int(hash01(i, 2, 141) * 14);
+            c.line(x, y, x, y - 4, 0x5E8A34);
+            c.set(x, y - 4, 0x8A6A3A);
+            c.set(x + 1, y, 0x3E6A24);
+        }
+        return c;
+    }
+    case 12: { // rubble
+        Canvas c = fromTexture(earth);
+        for (int i = 0; i < 12; ++i) {
+            int x = int(hash01(i, 1, 151) * 18), y = int(hash01(i, 2, 151) * 18);
+            Colour s = mix(0x6A6660, 0xA8A49A, hash01(i, 3, 151));
+            c.rect(x, y, 2 + (i % 2), 2, s);
+            c.set(x, y, shade(s, 1.2));
+            c.set(x + 1, y + 2, 0x3E3020);
+        }
+        return c;
+    }
+    case 13:
+        return fromTexture(earth);
+    case 14: { // ploughed field
+        return fromTexture([](int x, int y) {
+            Colour c = earth(x, y);
+            int r = y % 5;
+            if (r == 0)
+                c = shade(c, 0.7);
+            else if (r == 1)
+                c = shade(c, 1.12);
+            return c;
+        });
+    }
+    case 15: { // shell crater in the grass
+        Canvas c = fromTexture(grass);
+        c.ellipse(2, 3, 17, 16, 0x6A5030);
+        c.ellipse(4, 5, 15, 14, 0x4A3822);
+        c.ellipse(6, 7, 13, 12, 0x3A2C1A);
+        for (int x = 4; x < 16; ++x)
+            if (hash01(x, 0, 161) > 0.4)
+                c.set(x, 4, 0x8A6C44);
+        return c;
+    }
+    case 16: { // forest floor with fallen leaves
+        return fromTexture([](int x, int y) {
+            Colour c = mix(0x3A5A22, 0x5A4A26, sn(x, y, 5, 171));
+            double h = n(x, y, 172);
+            if (h > 0.9)
+                c = 0xB07A30;
+            else if (h > 0.82)
+                c = 0x8A5A24;
+            return c;
+        });
+    }
+    case 17: { // broad-leaved tree
+        Canvas c = fromTexture(grass);
+        shadowDisc(c, 12.5, 12.5, 8.5);
+        canopy(c, 9.5, 9.5, 9.0, 0x1E4A18, 0x2E6E22, 0x4E9A34, 181);
+        return c;
+    }
+    case 18: { // pine
+        Canvas c = fromTexture(grass);
+        shadowDisc(c, 12, 13, 7.5);
+        for (int ring = 0; ring < 4; ++ring) {
+            double r = 9.0 - ring * 2.2;
+            canopy(c, 9.5 - ring * 0.3, 9.5 - ring * 0.3, r, 0x123A1E, 0x1E5230, 0x2E6E3E, 191 + ring);
+        }
+        c.set(9, 9, 0x5A3A1A);
+        return c;
+    }
+    case 19: { // thick bush
+        Canvas c = fromTexture(grass);
+        shadowDisc(c, 11.5, 12.5, 8.5);
+        canopy(c, 6.5, 8.5, 6.0, 0x2A5A1A, 0x3E7E26, 0x62A23E, 201);
+        canopy(c, 13.5, 8.0, 6.0, 0x2A5A1A, 0x3E7E26, 0x62A23E, 202);
+        canopy(c, 10.0, 13.5, 6.5, 0x2A5A1A, 0x3E7E26, 0x62A23E, 203);
+        return c;
+    }
+    case 20: { // boulder on grass
+        Canvas c = fromTexture(grass);
+        shadowDisc(c, 11.5, 12.5, 8.0);
+        rock(c, 9.5, 9.5, 9.0, 8.0, 211);
+        return c;
+    }
+    case 21: { // rocks on sand
+        Canvas c = fromTexture(sand);
+        shadowDisc(c, 8.5, 9.5, 6.0);
+        rock(c, 7.5, 8.0, 7.0, 6.5, 221);
+        rock(c, 14.0, 13.5, 5.5, 5.0, 222);
+        return c;
+    }
+    case 22: { // palm on sand
+        Canvas c = fromTexture(sand);
+        shadowDisc(c, 12, 13, 7);
+        for (int a = 0; a < 7; ++a) {
+            double ang = a * 2 * kPi / 7 + 0.3;
+            for (int r = 1; r <= 9; ++r) {
+                int x = int(std::lround(9.5 + std::cos(ang) * r)),
+                    y = int(std::lround(9.5 + std::sin(ang) * r));
+                c.set(x, y, r > 6 ? 0x3E7A26 : 0x2E6A1E);
+                c.set(x + 1, y, r > 7 ? 0x2A5A18 : 0x5A9A34);
+            }
+        }
+        c.disc(10, 10, 2.2, 0x7A5A2A);
+        return c;
+    }
+    case 23: { // rocks standing in water
+        Canvas c = fromTexture(water);
+        c.ellipse(1, 2, 18, 18, 0x5A8AC4);
+        rock(c, 8.5, 9.0, 8.0, 7.0, 231);
+        rock(c, 15.0, 14.0, 4.5, 4.0, 232);
+        return c;
+    }
+    case 24: { // dead tree
+        Canvas c = fromTexture(dryGrass);
+        shadowDisc(c, 11.5, 12.5, 7.0);
+        const Colour bark = 0x4A3420, barkLight = 0x7A5A38;
+        c.disc(10, 10, 3.5, bark);
+        for (int a = 0; a < 6; ++a) {
+            double ang = a * kPi / 3 + 0.4;
+            int x1 = int(std::lround(10 + std::cos(ang) * 9)), y1 = int(std::lround(10 + std::sin(ang) * 9));
+            c.line(10, 10, x1, y1, bark);
+            c.line(10, 9, x1, y1 - 1, barkLight);
+        }
+        c.disc(9.5, 9.5, 1.5, barkLight);
+        return c;
+    }
+    case 25: { // sandbag wall
+        Canvas c = fromTexture(earth);
+        for (int row = 0; row < 4; ++row)
+            for (int i = -1; i < 4; ++i) {
+                int x = i * 6 + (row % 2) * 3, y = row * 5;
+                c.ellipse(x, y, x + 6, y + 4, 0x8A7A50);
+                c.ellipse(x + 1, y, x + 5, y + 2, 0xB0A070);
+                c.line(x + 1, y + 4, x + 5, y + 4, 0x4A4028);
+            }
+        return c;
+    }
+    case 26: { // barbed wire on stakes
+        Canvas c = fromTexture(grass);
+        for (int y = 0; y < kTileSize; ++y)
+            for (int x = 0; x < kTileSize; ++x)
+                if (std::fabs(std::sin((x + y) * kPi / 5)) > 0.85 ||
+                    std::fabs(std::sin((x - y) * kPi / 5)) > 0.85)
+                    c.set(x, y, (x + y) % 3 ? 0x6A6A6E : 0xA8A8AE);
+        for (int s : {2, 12})
+            for (int y : {3, 13}) {
+                c.rect(s + 2, y, 3, 4, 0x5A3A1E);
+                c.set(s + 2, y, 0x8A6A3E);
+            }
+        return c;
+    }
+    case 27: { // stacked crates
+        Canvas c = fromTexture(earth);
+        auto crate = [&](int x, int y, int w, int h) {
+            c.rect(x, y, w, h, 0x9A7038);
+            c.frame(x, y, w, h, 0x5A3E1C);
+            c.line(x, y, x + w - 1, y + h - 1, 0x6A4A24);
+            c.line(x + 1, y + 1, x + w - 2, y + 1, 0xC09050);
+        };
+        crate(0, 0, 11, 10);
+        crate(9, 2, 11, 10);
+        crate(2, 9, 12, 11);
+        return c;
+    }
+    // Roads: 28..34 and 36..43.
+    case 28:
+        return road(false, true, false, true);
+    case 29:
+        return road(true, false, true, false);
+    case 30:
+        return road(false, true, true, false);
+    case 31:
+        return road(false, false, true, true);
+    case 32:
+        return road(true, true, false, false);
+    case 33:
+        return road(true, false, false, true);
+    case 34:
+        return road(true, true, true, true);
+    case 35: { // scorched earth
+        return fromTexture([](int x, int y) {
+            Colour c = mix(0x2E2A24, 0x5A4A34, sn(x, y, 5, 351) * 0.7 + n(x, y, 352) * 0.3);
+            if (n(x, y, 353) > 0.95)
+                c = 0xA04A1A; // embers
+            return c;
+        });
+    }
+    case 36:
+        return road(false, true, true, true);
+    case 37:
+        return road(true, true, false, true);
+    case 38:
+        return road(true, true, true, false);
+    case 39:
+        return road(true, false, true, true);
+    case 40:
+        return road(false, true, false, false);
+    case 41:
+        return road(false, false, false, true);
+    case 42:
+        return road(false, false, true, false);
+    case 43:
+        return road(true, false, false, false);
+    case 44:
+    case 45: { // wooden bridge over water, across (44) and up (45)
+        bool across = tile == 44;
+        Canvas c = fromTexture(water);
+        for (int y = 0; y < kTileSize; ++y)
+            for (int x = 0; x < kTileSize; ++x) {
+                int along = across ? x : y, side = across ? y : x;
+                if (side < 3 || side > 16)
+                    continue;
+                Colour col = mix(0x8A6A3A, 0xA8844A, hash01(along / 4, 0, 441 + tile));
+                if (along % 4 == 3)
+                    col = 0x4A3420; // gap between planks
+                if (side == 3 || side == 16)
+                    col = 0x5A3E1E; // rail
+                if (side == 4)
+                    col = shade(col, 1.15);
+                c.set(x, y, col);
+            }
+        return c;
+    }
+    case 46:
+        return fromTexture(concrete);
+    case 47:
+        return pavedEdge(concrete, true, false, false, false);
+    case 48:
+        return pavedEdge(concrete, false, false, true, false);
+    case 49: { // flower meadow
+        Canvas c = fromTexture(grass);
+        for (int i = 0; i < 16; ++i) {
+            int x = int(hash01(i, 1, 491) * 19), y = int(hash01(i, 2, 491) * 19);
+            c.set(x, y, i % 2 ? 0xD83030 : 0xF0F0F0);
+            c.set(x, y + 1, 0x2E6020);
+        }
+        return c;
+    }
+    case 50:
+        return pavedEdge(concrete, false, false, false, true);
+    case 51:
+        return pavedEdge(concrete, false, true, false, false);
+    case 52:
+        return pavedEdge(concrete, true, false, false, true);
+    case 53:
+        return pavedEdge(concrete, true, true, false, false);
+    case 54:
+        return pavedEdge(concrete, false, false, true, true);
+    case 55:
+        return pavedEdge(concrete, false, true, true, false);
+    case 56:
+    case 80: { // wooden floor boards, light (56) and dark (80)
+        Colour a = tile == 56 ? 0x9A7040 : 0x6A4A2A, b = tile == 56 ? 0xB08450 : 0x7E5A34;
+        return fromTexture([a, b](int x, int y) {
+            int board = y / 5;
+            Colour c = mix(a, b, hash01(board, (x + board * 7) / 10, 561));
+            if (y % 5 == 4 || (x + board * 7) % 10 == 0)
+                c = shade(a, 0.6);
+            else if (n(x, y, 562) > 0.9)
+                c = shade(c, 0.88);
+            return c;
+        });
+    }
+    case 57: { // stone floor tiles
+        return fromTexture([](int x, int y) {
+            bool dark = ((x / 10) + (y / 10)) % 2 == 0;
+            Colour c = dark ? 0x8A8478 : 0xB4AE9E;
+            if (x % 10 == 0 || y % 10 == 0)
+                c = 0x5A564E;
+            else if (n(x, y, 571) > 0.9)
+                c = shade(c, 0.9);
+            return c;
+        });
+    }
+    case 58: { // red carpet with a border pattern
+        return fromTexture([](int x, int y) {
+            Colour c = 0x8A1E22;
+            if ((x + y) % 4 == 0)
+                c = 0x9E2A2C;
+            if (n(x, y, 581) > 0.92)
+                c = 0x6E161A;
+            return c;
+        });
+    }
+    case 59: { // cobblestones
+        return fromTexture([](int x, int y) {
+            int row = y / 5, off = (row % 2) * 2;
+            int lx = (x + off) % 5, ly = y % 5;
+            Colour c = mix(0x7A7468, 0x9C9688, hash01((x + off) / 5, row, 591));
+            if (lx == 4 || ly == 4)
+                c = 0x4A463E;
+            else if (lx == 0 || ly == 0)
+                c = shade(c, 1.12);
+            return c;
+        });
+    }
+    case 60: { // helicopter pad
+        Canvas c = fromTexture(concrete);
+        c.ring(10, 10, 9.5, 1.5, 0xE8D060);
+        c.rect(6, 5, 2, 10, 0xF0F0F0);
+        c.rect(12, 5, 2, 10, 0xF0F0F0);
+        c.rect(8, 9, 4, 2, 0xF0F0F0);
+        return c;
+    }
+    case 61:
+    case 62: { // railway across (61) and up (62)
+        bool across = tile == 61;
+        Canvas c = fromTexture([](int x, int y) { return mix(0x6A6256, 0x8A8272, n(x, y, 611)); });
+        for (int y = 0; y < kTileSize; ++y)
+            for (int x = 0; x < kTileSize; ++x) {
+                int along = across ? x : y, side = across ? y : x;
+                if (along % 5 < 2 && side >= 3 && side <= 16)
+                    c.set(x, y, 0x5A3C22); // sleepers
+                if (side == 6 || side == 13)
+                    c.set(x, y, 0xA8A8B0); // rails
+                if (side == 7 || side == 14)
+                    c.set(x, y, 0x5A5A62);
+            }
+        return c;
+    }
+    case 63:
+    case 64: { // doorway in a wall running across (63) or up (64): floor with the door posts
+        Canvas c = tileImage(56);
+        bool across = tile == 63;
+        Canvas wall = stoneWall();
+        for (int y = 0; y < kTileSize; ++y)
+            for (int x = 0; x < kTileSize; ++x) {
+                int along = across ? x : y, side = across ? y : x;
+                if ((along < 3 || along > 16) && side >= 4 && side <= 15)
+                    c.set(x, y, wall.at(x, y));
+                if ((along == 3 || along == 16) && side >= 4 && side <= 15)
+                    c.set(x, y, 0x3A3834);
+            }
+        return c;
+    }
+    case 65:
+    case 66: { // wide road: lane line across (65) or up (66)
+        Canvas c = fromTexture(asphalt);
+        for (int i = 0; i < kTileSize; ++i)
+            if (i % 10 < 6)
+                for (int w : {9, 10}) {
+                    if (tile == 65)
+                        c.set(i, w, 0xF0F0E8);
+                    else
+                        c.set(w, i, 0xF0F0E8);
+                }
+        return c;
+    }
+    case 67:
+        return pavedEdge(asphalt, true, false, false, false);
+    case 68:
+        return pavedEdge(asphalt, false, false, true, false);
+    case 69:
+        return pavedEdge(asphalt, false, false, false, true);
+    case 70:
+        return pavedEdge(asphalt, false, true, false, false);
+    case 71:
+        return pavedEdge(asphalt, true, false, false, true);
+    case 72:
+        return pavedEdge(asphalt, true, true, false, false);
+    case 73:
+        return pavedEdge(asphalt, false, false, true, true);
+    case 74:
+        return pavedEdge(asphalt, false, true, true, false);
+    case 75:
+    case 76: { // zebra crossing
+        Canvas c = fromTexture(asphalt);
+        for (int y = 0; y < kTileSize; ++y)
+            for (int x = 0; x < kTileSize; ++x) {
+                int stripe = tile == 75 ? x : y, side = tile == 75 ? y : x;
+                if (stripe % 5 < 3 && side >= 2 && side <= 17)
+                    c.set(x, y, 0xE8E8E0);
+            }
+        return c;
+    }
+    case 77: { // steel deck plates
+        return fromTexture([](int x, int y) {
+            Colour c = 0x6E747A;
+            if ((x % 4 == 1 && y % 4 == 1) || (x % 4 == 3 && y % 4 == 3))
+                c = 0x9AA0A6;
+            if (x % 10 == 0 || y % 10 == 0)
+                c = 0x44484C;
+            return c;
+        });
+    }
+    case 78: { // wheat field
+        return fromTexture([](int x, int y) {
+            Colour c = mix(0xB89A3E, 0xD8BC58, n(x, y, 781));
+            if ((x + (y / 4)) % 4 == 0)
+                c = 0x9A7E2E;
+            return c;
+        });
+    }
+    case 79: { // cracked concrete
+        Canvas c = fromTexture(concrete);
+        c.line(2, 3, 8, 9, 0x5A5850);
+        c.line(8, 9, 7, 15, 0x5A5850);
+        c.line(8, 9, 16, 12, 0x5A5850);
+        return c;
+    }
+    case 81: { // white tiled floor
+        return fromTexture([](int x, int y) {
+            Colour c = ((x / 5) + (y / 5)) % 2 ? 0xD8DCE0 : 0xB8C4D0;
+            if (x % 5 == 0 || y % 5 == 0)
+                c = 0x8A929A;
+            return c;
+        });
+    }
+    case 82:
+        return stoneWall();
+    case 83:
+        return brickWall();
+    case 84: { // concrete bunker with a firing slit
+        Canvas c(kTileSize, kTileSize, 0x7A7A72);
+        c.rect(1, 1, 18, 18, 0x8E8E86);
+        c.rect(2, 2, 16, 2, 0xA8A8A0);
+        c.rect(2, 16, 16, 2, 0x5E5E58);
+        c.rect(4, 8, 12, 3, 0x1A1A18);
+        c.frame(0, 0, 20, 20, 0x4A4A44);
+        return c;
+    }
+    case 85: { // shipping container
+        Canvas c(kTileSize, kTileSize, 0x2E5E8A);
+        for (int x = 0; x < kTileSize; x += 3)
+            c.rect(x, 1, 1, 18, 0x244A6E);
+        c.frame(0, 0, 20, 20, 0x1A344E);
+        c.rect(1, 1, 18, 1, 0x4A82B4);
+        return c;
+    }
+    case 86: { // fuel drums
+        Canvas c = fromTexture(concrete);
+        for (int i = 0; i < 4; ++i) {
+            int x = 5 + (i % 2) * 10, y = 5 + (i / 2) * 10;
+            c.disc(x, y, 4.8, 0x2A3A1A);
+            c.disc(x, y, 4.0, 0x4A6A2A);
+            c.ring(x, y, 2.6, 0.8, 0x2A3A1A);
+            c.set(x - 2, y - 2, 0x8AAA5A);
+        }
+        return c;
+    }
+    case 87: { // burnt-out car
+        Canvas c = fromTexture(asphalt);
+        c.rect(2, 4, 16, 12, 0x2A2622);
+        c.rect(3, 5, 14, 10, 0x4A3A2E);
+        c.rect(6, 6, 8, 8, 0x1E1A16);
+        c.rect(1, 5, 2, 3, 0x141210);
+        c.rect(17, 5, 2, 3, 0x141210);
+        c.rect(1, 12, 2, 3, 0x141210);
+        c.rect(17, 12, 2, 3, 0x141210);
+        c.set(8, 8, 0x8A4A1A);
+        c.set(11, 10, 0x6A3A18);
+        return c;
+    }
+    case 88: { // army tent
+        Canvas c = fromTexture(grass);
+        for (int y = 1; y < 19; ++y)
+            for (int x = 1; x < 19; ++x) {
+                Colour col = y < 10 ? 0x7A8A4A : 0x5A6A36;
+                if (y == 9 || y == 10)
+                    col = 0x3E4A24;
+                if (x == 1 || x == 18 || y == 1 || y == 18)
+                    col = 0x3A4422;
+                c.set(x, y, col);
+            }
+        c.rect(8, 14, 4, 5, 0x2A2A18);
+        return c;
+    }
+    default:
+        break;
+    }
+    if (tile >= 89 && tile <= 97) { // house with a red tiled roof, 3 x 3
+        int i = tile - 89;
+        return roof(i % 3, i / 3,
+                    {0xC8623E, 0x9C4228, 0x4A1A0E, 0x6A2818, 0xD8C8A0, 0xA89A78, 0x78A8D8, false});
+    }
+    if (tile >= 98 && tile <= 106) { // barracks with a green metal roof, 3 x 3
+        int i = tile - 98;
+        return roof(i % 3, i / 3,
+                    {0x6E8A4A, 0x4E6A34, 0x1E2A14, 0x3A4A2A, 0x9A9480, 0x7A7462, 0x8AB0C8, true});
+    }
+    switch (tile) {
+    case 107: { // haystack
+        Canvas c = fromTexture(dryGrass);
+        shadowDisc(c, 12, 12, 8);
+        canopy(c, 9.5, 9.5, 9.0, 0x9A7A2A, 0xC8A040, 0xE8C860, 1071);
+        return c;
+    }
+    case 108: { // well
+        Canvas c = fromTexture(grass);
+        c.disc(10, 10, 9, 0x6A6A66);
+        c.disc(10, 10, 7.5, 0x8E8C86);
+        c.disc(10, 10, 5, 0x1A2A40);
+        c.set(8, 8, 0x4A6A9A);
+        return c;
+    }
+    case 109: { // hedge
+        Canvas c = fromTexture(grass);
+        for (int i = 0; i < 4; ++i)
+            canopy(c, 2.5 + i * 5, 9.5 + (i % 2), 6.0, 0x1E4A18, 0x2A6020, 0x3E7E2A, 1091 + i);
+        return c;
+    }
+    case 110: { // cliff rock
+        Canvas c(kTileSize, kTileSize);
+        for (int y = 0; y < kTileSize; ++y)
+            for (int x = 0; x < kTileSize; ++x) {
+                double v = sn(x, y, 4, 1101) * 0.6 + n(x, y, 1102) * 0.4;
+                Colour col = mix(0x5A544C, 0x8E867A, v);
+                if (sn(x, y, 5, 1103) > 0.7)
+                    col = shade(col, 1.2);
+                c.set(x, y, col);
+            }
+        return c;
+    }
+    default:
+        return Canvas(kTileSize, kTileSize, 0xFF00FF);
+    }
+}
+
+Canvas tileSheet()
+{
+    Canvas sheet(1 + kTilePitch * kTilesPerRow, 1 + kTilePitch * kTileRows, 0x202020);
+    for (int t = 1; t <= kTileCount; ++t) {
+        int col = (t - 1) % kTilesPerRow, row = (t - 1) / kTilesPerRow;
+        sheet.draw(tileImage(t), 1 + kTilePitch * col, 1 + kTilePitch * row);
+    }
+    return sheet;
+}
+
+} // namespace assets
