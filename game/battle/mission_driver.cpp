@@ -62,11 +62,6 @@ void endMission(GameState& game, BattleState& s, const DriverHooks& hooks)
 
 } // namespace
 
-std::string trackPath(const GameState& game, int track)
-{
-    return game.dataPath("arquivos/musica/track" + vb::zeroPad(track, 2) + ".wav");
-}
-
 bool runFrames(Battle& battle, const DriverHooks& hooks)
 {
     BattleState& s = *battle.state;
@@ -127,8 +122,8 @@ Handover MainDo(Battle& battle, const DriverHooks& hooks, bool seedRandom)
 
     // The track is loaded now and started by the frame a little after the mission begins.
     if (game.CurrentTrack >= 1 && game.CurrentTrack <= TrackCount && game.TrackAvail[game.CurrentTrack] == "on" &&
-        hooks.loadMusic)
-        hooks.loadMusic(trackPath(game, game.CurrentTrack));
+        hooks.loadTrack)
+        hooks.loadTrack(game.CurrentTrack);
 
     if (!runFrames(battle, hooks)) {
         endMission(game, s, hooks);

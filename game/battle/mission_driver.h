@@ -21,8 +21,8 @@ struct DriverHooks {
     // Reads the settings file, or writes it with the defaults, and picks a random track when the
     // settings ask for one.
     std::function<void()> prepareSettings;
-    // Replaces the music buffer by the wave file at the path.
-    std::function<void(const std::string& path)> loadMusic;
+    // Replaces the music by music track n (1..10).
+    std::function<void(int track)> loadTrack;
     // Stops the music, keeping its position.
     std::function<void()> pauseMusic;
     // One battle frame; MainLoop when empty.
@@ -35,9 +35,6 @@ struct Handover {
     Screen next = Screen::Briefing;
     std::string message;
 };
-
-// The file of music track n (1..10) below the programs' folder.
-std::string trackPath(const GameState& game, int track);
 
 // Plays one mission: resets the battle, updates kill tallies and ranks, loads the mission
 // `MissionName`(`CurrentMission`), reads the settings, loads the music track and runs the paced
