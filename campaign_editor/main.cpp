@@ -1,12 +1,11 @@
+#include "campaign_editor/form1.h"
+
 #include <QApplication>
-#include <QWidget>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QWidget window;
-    window.setWindowTitle("Cadrell");
-    window.resize(640, 480);
-    window.show();
+    cadrell::Form1 form(QCoreApplication::applicationDirPath().toStdString());
+    form.show();
     return app.exec();
 }

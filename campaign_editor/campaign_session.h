@@ -1,0 +1,52 @@
+#pragma once
+// The campaign being edited as a file: which file it is (the name last saved or opened), the save
+// with its name checks and overwrite question, the open and the preview. Messages go through the
+// message-box service.
+
+#include "campaign_editor/campaign_record.h"
+
+#include <string>
+
+namespace cadrell {
+
+class CampaignSession
+{
+public:
+    // `folder` is the campaign folder, where the *.cfc files are.
+    explicit CampaignSession(std::string folder);
+
+    const std::string& folder() const { return m_folder; }
+    // File name, without ".cfc", of the campaign last saved or opened; "semnome" when none.
+    const std::string& currentName() const { return m_currentName; }
+    bool hasName() const;
+
+    // Set by the main panel's Save: the next save writes over the current file without asking.
+    bool saveInPlace() const { return m_saveInPlace; }
+    void setSaveInPlace(bool inPlace) { m_saveInPlace = inPlace; }
+
+    // Path of the campaign file called `name` (no extension).
+    std::string pathOf(const std::string& name) const;
+
+    enum class SaveResult {
+        Refused, // a bad name, or the user chose not to overwrite: nothing was written
+        Failed,  // the file could not be written; the previous file is as it was
+        Saved,
+    };
+    // Checks the name, asks before overwriting another campaign, writes the file and says "ok".
+    // A saved file becomes the current campaign. Ends any save in place.
+    SaveResult save(const std::string& name, const CampaignRecord& campaign);
+
+    // Reads the campaign file `fileName` (with its extension) into `campaign` and makes it the
+    // current campaign. False, with a message, when the file cannot be read; nothing changes then.
+    bool open(const std::string& fileName, CampaignRecord& campaign);
+
+    // The three lines describing the campaign file `fileName`; empty when it cannot be read.
+    std::string preview(const std::string& fileName) const;
+
+private:
+    std::string m_folder;
+    std::string m_currentName;
+    bool m_saveInPlace = false;
+};
+
+} // namespace cadrell

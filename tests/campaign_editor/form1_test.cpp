@@ -1,0 +1,359 @@
+#include "campaign_editor/form1.h"
+
+#include "platform/text/text_file.h"
+#include "platform/ui/events.h"
+#include "platform/ui/message_boxes.h"
+#include "platform/ui/user_actions.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <chrono>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace ui = platform::ui;
+namespace user = platform::ui::user;
+using cadrell::Form1;
+using Names = std::vector<std::string>;
+
+namespace {
+
+const std::string kExisting =
+    "<Campanha>\r\n\"Old\"\r\n\"Ed\"\r\n 1 \r\nFalse\r\n<-Campanha>\r\n<Miss>\r\nm2\r\n"
+    "<-Miss>\r\n<Nomes>\r\nZed\r\nYul\r\n<-Nomes>\r\n";
+
+// A programs' folder with a campaign folder of missions and campaigns, and the editor on it.
+class CampaignEditor : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_dir.isValid());
+        m_programs = m_dir.path().toStdString();
+        m_campaigns = m_programs + "/arquivos/campanha";
+        std::filesystem::create_directories(m_campaigns);
+        for (const char* mission : {"m2.cfm", "B3.cfm", "m1.cfm"}) {
+            writeFile(mission, "<Info>\r\n");
+        }
+        writeFile("alpha.cfc", kExisting);
+        writeFile("beta.cfc", kExisting);
+        m_boxes.setFailureHook([](const std::string& failure) { ADD_FAILURE() << failure; });
+    }
+
+    void TearDown() override { EXPECT_EQ(m_boxes.unusedAnswers(), 0u); }
+
+    Form1& form()
+    {
+        if (!m_form) {
+            m_form = std::make_unique<Form1>(m_programs);
+            m_form->show();
+        }
+        return *m_form;
+    }
+
+    void writeFile(const std::string& name, const std::string& bytes)
+    {
+        ASSERT_TRUE(platform::text::writeFileAtomic(m_campaigns + "/" + name, bytes).ok);
+    }
+    std::string fileBytes(const std::string& name)
+    {
+        std::string bytes;
+        platform::text::readFile(m_campaigns + "/" + name, bytes);
+        return bytes;
+    }
+
+    int indexOf(const ui::FileListBox& list, const std::string& name)
+    {
+        const auto& items = list.items();
+        const auto it = std::find(items.begin(), items.end(), name);
+        return it == items.end() ? -1 : static_cast<int>(it - items.begin());
+    }
+
+    // The open panel's Open on the campaign file `name`.
+    void openCampaign(const std::string& name)
+    {
+        user::click(form().OpenBut);
+        user::click(form().OpenDirectory, indexOf(form().OpenDirectory, name));
+        user::click(form().OpenOK);
+    }
+
+    QTemporaryDir m_dir;
+    std::string m_programs;
+    std::string m_campaigns;
+    ui::ScriptedMessageBoxes m_boxes;
+    std::unique_ptr<Form1> m_form;
+};
+
+} // namespace
+
+TEST_F(CampaignEditor, StartsOnTheMainPanelWithTheMissionsOfTheFolder)
+{
+    Form1& f = form();
+    EXPECT_EQ(f.caption(), "VEDE Gorsefield - Campaign Editor");
+    EXPECT_EQ(f.MissionOK.items(), (Names{"B3", "m1", "m2"}));
+    EXPECT_TRUE(f.MissionList.items().empty());
+    EXPECT_TRUE(f.MainFrame.visible());
+    EXPECT_FALSE(f.SaveFrame.visible());
+    EXPECT_FALSE(f.OpenFrame.visible());
+    EXPECT_EQ(f.RndOpt.value(), 0);
+    EXPECT_EQ(f.session().currentName(), "semnome");
+    EXPECT_EQ(f.OpenDirectory.items(), (Names{"alpha.cfc", "beta.cfc"}));
+    EXPECT_EQ(f.SaveDirectory.items(), (Names{"alpha.cfc", "beta.cfc"}));
+    EXPECT_EQ(f.width(), 513);
+    EXPECT_EQ(f.height(), 321);
+}
+
+TEST_F(CampaignEditor, MissionButtonsEditTheSelectedList)
+{
+    Form1& f = form();
+    user::click(f.MissionOK, 1); // m1
+    user::click(f.AddBut);
+    EXPECT_EQ(f.MissionOK.listIndex(), 2);
+    user::click(f.AddBut);
+    user::click(f.AddBut); // m2 again: still one entry, the choice stays on the last
+    EXPECT_EQ(f.MissionList.items(), (Names{"m1", "m2"}));
+    EXPECT_EQ(f.MissionOK.listIndex(), 2);
+    user::click(f.MissionOK, 0);
+    user::click(f.AddBut);
+    EXPECT_EQ(f.MissionList.items(), (Names{"m1", "m2", "B3"}));
+
+    user::click(f.MissionList, 0);
+    user::click(f.UpMission); // the first cannot go up
+    EXPECT_EQ(f.MissionList.items(), (Names{"m1", "m2", "B3"}));
+    user::click(f.DownMission);
+    EXPECT_EQ(f.MissionList.items(), (Names{"m2", "m1", "B3"}));
+    EXPECT_EQ(f.MissionList.listIndex(), 1);
+    user::click(f.DownMission);
+    user::click(f.DownMission); // the last cannot go down
+    EXPECT_EQ(f.MissionList.items(), (Names{"m2", "B3", "m1"}));
+    EXPECT_EQ(f.MissionList.listIndex(), 2);
+    user::click(f.UpMission);
+    EXPECT_EQ(f.MissionList.items(), (Names{"m2", "m1", "B3"}));
+    EXPECT_EQ(f.MissionList.listIndex(), 1);
+
+    user::click(f.MissionList, 0);
+    user::click(f.KillBut); // the first: the new first one is chosen
+    EXPECT_EQ(f.MissionList.items(), (Names{"m1", "B3"}));
+    EXPECT_EQ(f.MissionList.listIndex(), 0);
+    user::click(f.KillBut);
+    user::click(f.KillBut); // the only one: nothing is left chosen
+    EXPECT_TRUE(f.MissionList.items().empty());
+    EXPECT_EQ(f.MissionList.listIndex(), -1);
+    user::click(f.KillBut);
+    EXPECT_TRUE(m_boxes.shown().empty());
+}
+
+TEST_F(CampaignEditor, RefusedNamesShowOneMessageAndWriteNothing)
+{
+    const std::string extension = "Don't put extensions in the file name";
+    const std::string invalid = "\\ / : * ? < > | are invalid caracters.";
+    struct Case
+    {
+        const char* name;
+        std::string message;
+    };
+    const std::vector<Case> cases = {{"alpha.cfc", extension},
+                                     {"al*pha", invalid},
+                                     {"al\"pha", invalid},
+                                     {"", "I will need a file name."}};
+    Form1& f = form();
+    for (const auto& c : cases) {
+        m_boxes.clear();
+        m_boxes.acknowledge();
+        user::click(f.SaveAsBut);
+        f.SaveTXT.setText(c.name);
+        user::click(f.SaveOK);
+        ASSERT_EQ(m_boxes.shown().size(), 1u) << c.name;
+        EXPECT_EQ(m_boxes.shown()[0].text, c.message);
+        EXPECT_EQ(m_boxes.shown()[0].icon, ui::MsgIcon::Critical);
+        EXPECT_EQ(m_boxes.shown()[0].title, "Editor");
+        EXPECT_TRUE(f.SaveFrame.visible()) << c.name;
+        EXPECT_EQ(f.SaveTXT.text(), c.name);
+        EXPECT_EQ(f.session().currentName(), "semnome");
+    }
+    EXPECT_EQ(f.SaveDirectory.items(), (Names{"alpha.cfc", "beta.cfc"}));
+    EXPECT_EQ(fileBytes("alpha.cfc"), kExisting);
+}
+
+TEST_F(CampaignEditor, SaveAsOntoAnExistingCampaignAsksFirst)
+{
+    Form1& f = form();
+    user::click(f.SaveBut); // never saved: the save panel proposes "semnome"
+    EXPECT_TRUE(f.SaveFrame.visible());
+    EXPECT_EQ(f.SaveTXT.text(), "semnome");
+    f.CampainNameTXT.setText("New");
+
+    user::click(f.SaveDirectory, indexOf(f.SaveDirectory, "alpha.cfc"));
+    EXPECT_EQ(f.SaveTXT.text(), "alpha");
+    m_boxes.answer(ui::MsgAnswer::No);
+    user::click(f.SaveOK);
+    ASSERT_EQ(m_boxes.shown().size(), 1u);
+    EXPECT_EQ(m_boxes.shown()[0].text, "This campaign already exist.\rOverwrite?");
+    EXPECT_EQ(m_boxes.shown()[0].title, "Overwright?");
+    EXPECT_EQ(m_boxes.shown()[0].buttons, ui::MsgButtons::YesNo);
+    EXPECT_EQ(fileBytes("alpha.cfc"), kExisting);
+    EXPECT_TRUE(f.SaveFrame.visible());
+    EXPECT_EQ(f.session().currentName(), "semnome");
+
+    m_boxes.clear();
+    m_boxes.answer(ui::MsgAnswer::Yes);
+    m_boxes.acknowledge();
+    user::doubleClick(f.SaveDirectory, indexOf(f.SaveDirectory, "alpha.cfc"));
+    EXPECT_EQ(m_boxes.texts(), (Names{"This campaign already exist.\rOverwrite?", "ok"}));
+    EXPECT_EQ(m_boxes.shown()[1].icon, ui::MsgIcon::Exclamation);
+    EXPECT_EQ(fileBytes("alpha.cfc").substr(0, 19), "<Campanha>\r\n\"New\"\r\n");
+    EXPECT_FALSE(f.SaveFrame.visible());
+    EXPECT_EQ(f.session().currentName(), "alpha");
+}
+
+TEST_F(CampaignEditor, SaveAfterAnOpenWritesInPlaceAndSaveAsStillAsks)
+{
+    Form1& f = form();
+    openCampaign("alpha.cfc");
+    EXPECT_EQ(f.session().currentName(), "alpha");
+    EXPECT_FALSE(f.OpenFrame.visible());
+
+    f.AutorTXT.setText("Me");
+    m_boxes.acknowledge();
+    user::click(f.SaveBut);
+    EXPECT_EQ(m_boxes.texts(), (Names{"ok"})); // no overwrite question
+    EXPECT_FALSE(f.SaveFrame.visible());
+    EXPECT_EQ(f.SaveTXT.text(), "alpha");
+    EXPECT_NE(fileBytes("alpha.cfc").find("\"Me\""), std::string::npos);
+
+    m_boxes.clear();
+    m_boxes.answer(ui::MsgAnswer::No);
+    user::click(f.SaveAsBut);
+    EXPECT_EQ(f.SaveTXT.text(), "alpha");
+    f.SaveTXT.setText("beta");
+    user::click(f.SaveOK);
+    EXPECT_EQ(m_boxes.texts(), (Names{"This campaign already exist.\rOverwrite?"}));
+    EXPECT_EQ(fileBytes("beta.cfc"), kExisting);
+    EXPECT_EQ(f.session().currentName(), "alpha");
+}
+
+TEST_F(CampaignEditor, OpenFillsTheWindowAndPreviewThenBackChangesNothing)
+{
+    Form1& f = form();
+    f.CampainNameTXT.setText("Mine");
+    user::click(f.OpenBut);
+    EXPECT_TRUE(f.OpenFrame.visible());
+    EXPECT_EQ(f.OpenDirectory.listIndex(), -1);
+    user::click(f.OpenDirectory, indexOf(f.OpenDirectory, "alpha.cfc"));
+    EXPECT_EQ(f.CampInfo.text(), "Nome: Old\r\nAutor: Ed\r\nMiss\xF5"
+                                 "es: 1\r\n");
+    user::click(f.OpenCancel);
+    EXPECT_FALSE(f.OpenFrame.visible());
+    EXPECT_EQ(f.CampainNameTXT.text(), "Mine");
+    EXPECT_EQ(f.session().currentName(), "semnome");
+    EXPECT_EQ(f.RndOpt.value(), 0);
+
+    openCampaign("alpha.cfc");
+    EXPECT_EQ(f.CampainNameTXT.text(), "Old");
+    EXPECT_EQ(f.AutorTXT.text(), "Ed");
+    EXPECT_EQ(f.RndOpt.value(), 1);
+    EXPECT_EQ(f.MissionList.items(), (Names{"m2"}));
+    EXPECT_EQ(f.NameField.text(), "Zed\r\nYul\r\n");
+
+    user::click(f.OpenBut);
+    user::click(f.OpenOK); // nothing chosen: nothing happens
+    EXPECT_TRUE(f.OpenFrame.visible());
+    EXPECT_TRUE(m_boxes.shown().empty());
+}
+
+TEST_F(CampaignEditor, ACampaignComposedInTheWindowIsSavedAndOpenedByteForByte)
+{
+    Form1& f = form();
+    user::click(f.MissionOK, 1);
+    user::click(f.AddBut);
+    user::click(f.AddBut);
+    user::click(f.MissionOK, 0);
+    user::click(f.AddBut);
+    user::click(f.NameField);
+    user::type(f.NameField, "Ann, Bob\nCarl\nABCDEFGHIJKLMNOPQRST");
+    user::click(f.RndOpt[1]);
+    user::click(f.SaveAsBut);
+    f.CampainNameTXT.setText("Alpha");
+    f.AutorTXT.setText("Bo");
+    f.SaveTXT.setText("camp");
+    m_boxes.acknowledge();
+    user::click(f.SaveOK);
+
+    const std::string expected =
+        "<Campanha>\r\n\"Alpha\"\r\n\"Bo\"\r\n 3 \r\nFalse\r\n<-Campanha>\r\n<Miss>\r\n"
+        "m1\r\nm2\r\nB3\r\n<-Miss>\r\n<Nomes>\r\nAnn\r\nBob\r\nCarl\r\nABCDEFGHIJKLMNO\r\n"
+        "<-Nomes>\r\n";
+    EXPECT_EQ(fileBytes("camp.cfc"), expected);
+    EXPECT_EQ(f.OpenDirectory.items(), (Names{"alpha.cfc", "beta.cfc", "camp.cfc"}));
+
+    // A fresh editor opens it and saves it back unchanged.
+    m_form.reset();
+    Form1& again = form();
+    openCampaign("camp.cfc");
+    EXPECT_EQ(again.MissionList.items(), (Names{"m1", "m2", "B3"}));
+    EXPECT_EQ(again.RndOpt.value(), 1);
+    writeFile("camp.cfc", "changed");
+    m_boxes.acknowledge();
+    user::click(again.SaveBut);
+    EXPECT_EQ(fileBytes("camp.cfc"), expected);
+}
+
+TEST_F(CampaignEditor, AFailedWriteSaysWhyAndKeepsThePanel)
+{
+    std::filesystem::remove_all(m_campaigns);
+    Form1& f = form();
+    user::click(f.SaveAsBut);
+    f.SaveTXT.setText("lost");
+    m_boxes.acknowledge();
+    user::click(f.SaveOK);
+    ASSERT_EQ(m_boxes.shown().size(), 1u);
+    EXPECT_EQ(m_boxes.shown()[0].icon, ui::MsgIcon::Critical);
+    EXPECT_NE(m_boxes.shown()[0].text.find(m_campaigns + "/lost.cfc"), std::string::npos)
+        << m_boxes.shown()[0].text;
+    EXPECT_TRUE(f.SaveFrame.visible());
+    EXPECT_EQ(f.session().currentName(), "semnome");
+}
+
+TEST_F(CampaignEditor, OpeningAVanishedFileSaysSoAndChangesNothing)
+{
+    Form1& f = form();
+    user::click(f.OpenBut);
+    std::filesystem::remove(m_campaigns + "/beta.cfc");
+    m_boxes.acknowledge();
+    user::doubleClick(f.OpenDirectory, indexOf(f.OpenDirectory, "beta.cfc"));
+    ASSERT_EQ(m_boxes.shown().size(), 1u);
+    EXPECT_EQ(m_boxes.shown()[0].icon, ui::MsgIcon::Critical);
+    EXPECT_EQ(f.session().currentName(), "semnome");
+    EXPECT_TRUE(f.OpenFrame.visible());
+}
+
+TEST_F(CampaignEditor, TheMissionEditorStartsOnlyWhenItIsThere)
+{
+    Form1& f = form();
+    user::click(f.EditorRUN); // absent: nothing at all
+    EXPECT_TRUE(m_boxes.shown().empty());
+
+    // A stand-in mission editor that notes how many arguments it was given.
+    const std::string program = m_programs + "/plotwright";
+    const std::string marker = m_programs + "/started.txt";
+    ASSERT_TRUE(platform::text::writeFileAtomic(program, "#!/bin/sh\necho $# > \"" + marker + "\"\n").ok);
+    QFile::setPermissions(QString::fromStdString(program), QFile::ReadOwner | QFile::WriteOwner |
+                                                               QFile::ExeOwner | QFile::ReadUser |
+                                                               QFile::ExeUser);
+    user::click(f.EditorRUN);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    std::string started;
+    while (std::chrono::steady_clock::now() < deadline &&
+           !(platform::text::readFile(marker, started) && !started.empty())) {
+        QThread::msleep(20);
+    }
+    EXPECT_EQ(started, "0\n");
+    EXPECT_TRUE(m_boxes.shown().empty());
+}
