@@ -95,11 +95,19 @@ protected:
         if (w == nullptr) {
             return false;
         }
-        // A key the receiver does not take travels up to its parents; the form sees it once.
+        // A key the receiver does not take travels up to its parents; the form sees it once. The
+        // same event object reaching a parent of the widget that had it last is that journey (an
+        // event object's address is reused by later events, so its stamp and key are compared too).
+        const auto& key = static_cast<const QKeyEvent&>(*event);
         QWidget* last = m_lastReceiver.data();
-        const bool travelling = event == m_lastEvent && last != nullptr && w->isAncestorOf(last);
+        const bool travelling = event == m_lastEvent && last != nullptr && w->isAncestorOf(last) &&
+                                key.timestamp() == m_lastStamp && key.key() == m_lastKey &&
+                                event->type() == m_lastType;
         m_lastEvent = event;
         m_lastReceiver = w;
+        m_lastStamp = key.timestamp();
+        m_lastKey = key.key();
+        m_lastType = event->type();
         if (travelling) {
             return false;
         }
@@ -107,7 +115,6 @@ protected:
         if (form == nullptr || !w->window()->isEnabled()) {
             return false;
         }
-        const auto& key = static_cast<const QKeyEvent&>(*event);
         const int code = keyCodeOf(key);
         if (event->type() == QEvent::KeyPress) {
             if (code != 0 && form->onKeyDown) {
@@ -138,6 +145,9 @@ private:
     Form* m_active = nullptr;
     const QEvent* m_lastEvent = nullptr;
     QPointer<QWidget> m_lastReceiver;
+    quint64 m_lastStamp = 0;
+    int m_lastKey = 0;
+    QEvent::Type m_lastType = QEvent::None;
 };
 
 class Form::Window : public QWidget

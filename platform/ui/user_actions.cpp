@@ -217,9 +217,13 @@ void sendKey(QWidget* w, int key, Qt::KeyboardModifiers mods, const QString& tex
     if (w == nullptr) {
         return;
     }
+    // Each event gets its own time stamp, as the window system's events have.
+    static quint64 stamp = 0;
     QKeyEvent down(QEvent::KeyPress, key, mods, text);
+    down.setTimestamp(++stamp);
     QApplication::sendEvent(w, &down);
     QKeyEvent up(QEvent::KeyRelease, key, mods, text);
+    up.setTimestamp(++stamp);
     QApplication::sendEvent(w, &up);
 }
 

@@ -8,6 +8,8 @@
 #include "platform/ui/user_actions.h"
 #include "ui_test_support.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -174,4 +176,43 @@ TEST(Form, KeysReachTheFormOnceWhicheverControlHasTheFocus)
     user::key(dialog, kKeyEscape);
     EXPECT_EQ(dialog.keys, (std::vector<int>{'a', 27}));
     EXPECT_FALSE(dialog.visible());
+}
+
+TEST(Form, AKeyArrivingInAReusedEventObjectIsANewKey)
+{
+    // The window system builds its key events in one place, so a later key can arrive in the very
+    // object that carried the previous one. A key for the window right after a key taken by a
+    // control is a new key, not the previous one travelling up.
+    MainForm main;
+    Dialog dialog(main);
+    dialog.show();
+    QKeyEvent event(QEvent::KeyPress, Qt::Key_B, Qt::NoModifier, QStringLiteral("b"));
+    event.setTimestamp(1000);
+    QApplication::sendEvent(dialog.name.widget(), &event);
+    event.setTimestamp(1001);
+    QApplication::sendEvent(dialog.widget(), &event);
+    EXPECT_EQ(dialog.keys, (std::vector<int>{'b', 'b'}));
+}
+
+TEST(Form, DisabledFormTakesNoKeys)
+{
+    MainForm main;
+    Dialog dialog(main);
+    dialog.show();
+    dialog.setEnabled(false);
+    user::key(dialog, kKeyEscape);
+    EXPECT_TRUE(dialog.visible());
+    EXPECT_TRUE(dialog.keys.empty());
+}
+
+TEST(Form, PictureIsDrawnUnderTheControls)
+{
+    MainForm form;
+    form.picture() = platform::gfx::Picture(800, 600, 0x123456);
+    form.picture().fillBox(700, 500, 709, 509, 0xFF0000);
+    form.show();
+    form.refresh();
+    const QImage shown = form.widget()->grab().toImage();
+    EXPECT_EQ(shown.pixel(705, 505) & 0xFFFFFF, 0xFF0000u);
+    EXPECT_EQ(shown.pixel(400, 400) & 0xFFFFFF, 0x123456u);
 }
