@@ -207,36 +207,36 @@ const std::vector<std::string> kObjects[9] = {
         "..............",
         "..............",
     },
-    {   // 8: ammunition crate
+    {   // 8: wooden crate of ammunition, cross-braced
         "..............",
+        "..xxxxxxxxxx..",
+        ".xCCCCCCCCCCx.",
+        ".xCcCCcCCcCCx.",
+        ".xCCCCCCCCCCx.",
         ".xxxxxxxxxxxx.",
-        ".xCCCCCCCCCdx.",
-        ".xCddddddddCx.",
-        ".xCdcyyyycdCx.",
-        ".xCdcyxxycdCx.",
-        ".xCdcyyyycdCx.",
-        ".xCddddddddCx.",
-        ".xCcccccccdCx.",
-        ".xCcccccccdCx.",
-        ".xddddddddddx.",
+        ".xdCccccccCdx.",
+        ".xdcCccccCcdx.",
+        ".xdccCyyCccdx.",
+        ".xdccyCCyccdx.",
+        ".xdcCccccCcdx.",
+        ".xdCccccccCdx.",
         ".xxxxxxxxxxxx.",
-        "..............",
         "..............",
     },
-    {   // 9: spent crate, lid off and empty
+    {   // 9: spent crate, lid gone and empty
+        "..............",
         "..............",
         "..............",
         ".xxxxxxxxxxxx.",
-        ".xCCCCCCCCCdx.",
-        ".xCnnnnnnnnCx.",
+        ".xCCCCCCCCCCx.",
         ".xCnkkkkkknCx.",
         ".xCnkkkkkknCx.",
-        ".xCnkkkkkknCx.",
-        ".xCnnnnnnnnCx.",
+        ".xxxxxxxxxxxx.",
+        ".xdccccccccdx.",
+        ".xdccccccccdx.",
         ".xddddddddddx.",
+        ".xdccccccccdx.",
         ".xxxxxxxxxxxx.",
-        "..xCCCCd......",
-        "...xxxxx......",
         "..............",
     },
 };
@@ -359,37 +359,55 @@ Canvas medal(int rank)
             }
     Colour mark = (group == 2 || group == 4) ? silver : gold;
     if (group <= 1) {
+        // Chevrons, nested one above the other; the second group adds a rocker under them.
+        int top = (group == 1 ? 1 : 2) + (3 - count) * 3 / 2;
         for (int i = 0; i < count; ++i) {
-            int y0 = 2 + i * 2 + (group == 1 ? 0 : 1);
-            for (int d = 0; d <= 3; ++d) {
-                c.set(5 - d, y0 + d, mark);
-                c.set(5 + d, y0 + d, mark);
-            }
+            int y0 = top + i * 3;
+            for (int x = 4; x <= 6; ++x)
+                c.set(x, y0, mark);
+            c.set(3, y0 + 1, mark);
+            c.set(4, y0 + 1, mark);
+            c.set(6, y0 + 1, mark);
+            c.set(7, y0 + 1, mark);
+            c.set(2, y0 + 2, mark);
+            c.set(3, y0 + 2, mark);
+            c.set(7, y0 + 2, mark);
+            c.set(8, y0 + 2, mark);
         }
-        if (group == 1)
-            for (int x = 2; x <= 8; ++x)
-                c.set(x, 9 - (x == 2 || x == 8 ? 1 : 0), silver);
+        if (group == 1) {
+            for (int x = 3; x <= 7; ++x)
+                c.set(x, 9, silver);
+            c.set(2, 8, silver);
+            c.set(8, 8, silver);
+        }
     } else if (group <= 3) {
-        for (int i = 0; i < count; ++i)
-            c.rect(2, 2 + i * 3, 7, 2, mark);
+        int top = 2 + (3 - count) * 3 / 2;
+        for (int i = 0; i < count; ++i) {
+            c.rect(2, top + i * 3, 7, 2, mark);
+            c.rect(2, top + i * 3 + 1, 7, 1, shade(mark, 0.75));
+        }
     } else {
-        auto star = [&](int cx, int cy) {
+        auto small = [&](int cx, int cy) {
             c.set(cx, cy - 1, mark);
             c.set(cx - 1, cy, mark);
-            c.set(cx, cy, mark);
+            c.set(cx, cy, kWhite);
             c.set(cx + 1, cy, mark);
-            c.set(cx - 1, cy + 1, mark);
-            c.set(cx + 1, cy + 1, mark);
+            c.set(cx, cy + 1, mark);
         };
-        if (count == 1)
-            star(5, 4);
-        else if (count == 2) {
-            star(3, 4);
-            star(7, 4);
+        if (count == 1) {
+            const char* star[5] = {"..#..", ".###.", "#####", ".###.", ".#.#."};
+            for (int y = 0; y < 5; ++y)
+                for (int x = 0; x < 5; ++x)
+                    if (star[y][x] == '#')
+                        c.set(3 + x, 2 + y, mark);
+            c.set(5, 4, kWhite);
+        } else if (count == 2) {
+            small(3, 4);
+            small(7, 4);
         } else {
-            star(3, 3);
-            star(7, 3);
-            star(5, 6);
+            small(3, 3);
+            small(7, 3);
+            small(5, 6);
         }
     }
     // Keep every mark inside the shared shield.
@@ -445,13 +463,16 @@ Canvas blast(int stage)
                     col = 0xFFF0A0;
                 break;
             }
-            default: { // drifting smoke
-                double sd = std::hypot(dx, dy + 5.0);
-                double holes = noise(x / 3, y / 3, 11);
-                if (sd + ragged < 14.0 && holes > 0.25)
-                    col = sd < 8 ? 0x6A625A : 0x4E4844;
-                if (sd + ragged < 14.0 && holes > 0.25 && noise(x, y, 12) > 0.85)
-                    col = 0x8A827A;
+            default: { // puffs of smoke drifting apart
+                const double puffs[5][3] = {
+                    {8, 12, 5.5}, {15, 10, 6.0}, {12, 5, 5.0}, {20, 15, 4.5}, {6, 19, 4.0}};
+                for (const auto& p : puffs) {
+                    double pd = std::hypot(x + 0.5 - p[0], y + 0.5 - p[1]) + (noise(x, y, 13) - 0.5) * 1.2;
+                    if (pd < p[2] && noise(x, y, 11) > 0.12) {
+                        double lit = (p[0] - x) + (p[1] - y);
+                        col = lit > 2 ? 0x9A928A : lit > -2 ? 0x6E6660 : 0x4A4440;
+                    }
+                }
                 break;
             }
             }
@@ -594,38 +615,29 @@ Canvas cursorSheet()
 
 Canvas moveMarkSheet()
 {
-    // Four chevrons closing in on the point of the order, then a last blink.
+    // Four corner brackets closing in on the point of the order, then a cross on it.
     Canvas sheet = maskedSheet(5, 13);
     for (int f = 1; f <= 5; ++f) {
         Canvas c(12, 12, kClear);
         const Colour light = 0xA8FF80, dark = 0x1A4A10;
-        int d = 6 - f; // distance of the chevrons from the centre
         if (f == 5) {
-            c.disc(6, 6, 3.2, dark);
-            c.disc(6, 6, 2.2, light);
-            c.set(5, 5, dark);
-            c.set(6, 6, dark);
-        } else {
-            for (int k = 0; k < 4; ++k) {
-                for (int i = -2; i <= 2; ++i) {
-                    int a = 5 + (k % 2 == 0 ? i : 0), b = 5 + (k % 2 == 0 ? 0 : i);
-                    int off = d + 1 - std::abs(i) / 2;
-                    int x = a, y = b;
-                    if (k == 0)
-                        y = 5 - off;
-                    if (k == 1)
-                        x = 6 + off;
-                    if (k == 2)
-                        y = 6 + off;
-                    if (k == 3)
-                        x = 5 - off;
-                    if (k % 2 == 0 && i > 0)
-                        x += 1;
-                    if (k % 2 == 1 && i > 0)
-                        y += 1;
-                    c.set(x, y, light);
-                }
+            // The last frame: a small cross on the point.
+            for (int i = 3; i <= 8; ++i) {
+                c.set(i, i, light);
+                c.set(i, 11 - i, light);
             }
+            c.outline(dark);
+        } else {
+            // Four corner brackets closing in on the point.
+            int d = 6 - f;
+            for (int sx : {-1, 1})
+                for (int sy : {-1, 1}) {
+                    int cx = sx < 0 ? 5 - d : 6 + d, cy = sy < 0 ? 5 - d : 6 + d;
+                    for (int k = 0; k < 3; ++k) {
+                        c.set(cx - sx * k, cy, light);
+                        c.set(cx, cy - sy * k, light);
+                    }
+                }
             c.outline(dark);
         }
         placeRow(sheet, c, f, 13, 1, 14);

@@ -187,7 +187,7 @@ Canvas logo()
     const int scale = 5;
     Canvas letters(247, 206, kClear);
     int w = textWidth(name, scale);
-    int x0 = 47 + (200 - w) / 2, y0 = 14;
+    int x0 = 47 + (200 - w) / 2, y0 = 8;
     // Extruded shadow first, then the face.
     for (int d = 4; d >= 1; --d)
         printText(letters, x0 + d, y0 + d, name, mix(0x3A1A0A, 0x1A0A04, d / 4.0), scale);
@@ -257,8 +257,10 @@ Canvas titleBackground()
         for (int x = 0; x < W; ++x) {
             double t = (y - 330) / double(H - 330);
             Colour g = ramp(ground, t, x, y);
-            if (hash01(x, y, 921) > 0.97)
-                g = shade(g, 1.6);
+            if (hash01(x, y, 921) > 0.96)
+                g = shade(g, 0.6);
+            else if (hash01(x, y, 922) > 0.985)
+                g = shade(g, 1.3);
             c.set(x, y, g);
         }
     // Tree line silhouettes on the middle range.
@@ -289,24 +291,21 @@ Canvas titleBackground()
         c.rect(x, 362, 3, 36, 0x1A120C);
         c.set(x, 362, 0x3A2A1A);
     }
-    // A patrol of five soldiers on the ridge, black against the sky.
+    // A patrol of five soldiers walking along the far ridge, black against the sky.
     for (int i = 0; i < 5; ++i) {
-        Canvas s = soldierCell(4, 9).scaled(2);
-        int x = 150 + i * 34, y = 262 - (i % 2) * 3;
+        Canvas s = soldierCell(4, i % 2 ? 1 : 9);
+        int x = 236 + i * 17;
+        int ridge = H;
+        for (int y = 0; y < H; ++y)
+            if (c.at(x + 7, y) == ranges[0].col || c.at(x + 7, y) == ranges[1].col) {
+                ridge = y;
+                break;
+            }
         for (int yy = 0; yy < s.height(); ++yy)
             for (int xx = 0; xx < s.width(); ++xx)
                 if (s.at(xx, yy) != kClear)
-                    c.set(x + xx, y + yy, 0x0A0A0E);
+                    c.set(x + xx, ridge - 19 + yy, 0x120C18);
     }
-    // Dark panels behind the campaign list and the information box, so that their texts read.
-    auto veil = [&](int x, int y, int w, int h) {
-        for (int yy = y; yy < y + h; ++yy)
-            for (int xx = x; xx < x + w; ++xx)
-                if (((xx + yy) & 1) == 0)
-                    c.set(xx, yy, shade(c.at(xx, yy), 0.5));
-    };
-    veil(296, 168, 201, 206);
-    veil(72, 168, 233, 54);
     return c;
 }
 
@@ -326,26 +325,27 @@ Canvas titlePicture()
         for (int w = -2; w <= 2; ++w)
             pic.line(sx, sy + w, x2, y2 + w, 0x7A4A22);
     };
-    rifle(80, 80, 210, 178);
-    rifle(214, 80, 84, 178);
+    rifle(92, 62, 206, 148);
+    rifle(202, 62, 88, 148);
     pic.outline(0x101010);
     // The helmet badge.
-    pic.disc(147, 128, 34, 0x101010);
-    pic.disc(147, 128, 31, 0x3A4A22);
-    pic.disc(147, 128, 27, 0x4C6A24);
-    for (int y = 100; y < 156; ++y)
-        for (int x = 118; x < 176; ++x) {
-            double d = std::hypot(x - 147.0, y - 128.0);
-            if (d < 27 && x + y < 255 && hash01(x, y, 941) > 0.4)
+    const int ex = 147, ey = 102;
+    pic.disc(ex, ey, 34, 0x101010);
+    pic.disc(ex, ey, 31, 0x3A4A22);
+    pic.disc(ex, ey, 27, 0x4C6A24);
+    for (int y = ey - 28; y < ey + 28; ++y)
+        for (int x = ex - 29; x < ex + 29; ++x) {
+            double d = std::hypot(x - double(ex), y - double(ey));
+            if (d < 27 && (x - ex) + (y - ey) < -4 && hash01(x, y, 941) > 0.4)
                 pic.set(x, y, 0x6E8E3A);
         }
     Canvas head = teamBadge(1, 14, 12).scaled(3);
-    pic.draw(head, 147 - head.width() / 2, 128 - head.height() / 2 - 2);
-    pic.ring(147, 128, 31, 1.5, 0xC8A040);
+    pic.draw(head, ex - head.width() / 2, ey - head.height() / 2 - 2);
+    pic.ring(ex, ey, 31, 1.5, 0xC8A040);
     pic.draw(logo(), 0, 0);
     // Stars of rank on the ribbon below.
     for (int i = -1; i <= 1; ++i) {
-        int cx = 147 + i * 18, cy = 178;
+        int cx = 147 + i * 18, cy = 150;
         pic.disc(cx, cy, 5, 0x101010);
         for (int a = 0; a < 5; ++a) {
             double ang = -kPi / 2 + a * 2 * kPi / 5;

@@ -303,31 +303,31 @@ const Rows kVictory = {
     "..............",
 };
 
-// A body flung back by a hit, arms thrown up, rifle flying off.
+// A body flung back by a hit: arms thrown up, the rifle flying out of the hands.
 const Rows kFalling = {
     "..............",
-    "..s......G....",
-    "...s....g.....",
-    "...us..g......",
-    "....uhhhh.....",
-    "...uhHHhhh....",
-    "...uhhhhhh....",
-    "....kSeeSk....",
-    "....usssss....",
-    "...uUUuuuu....",
+    ".s.......gG...",
+    ".su.....g.....",
+    "..uu..hhhh....",
+    "...uhhHHhhh...",
+    "....hhhhhhuu..",
+    "....kSeeSk.us.",
+    ".....ssss.....",
+    "....uUUuuu....",
     "...uUUuuuuu...",
-    "...uuuuuuuus..",
+    "...uuuuuuuu...",
+    "....uuuuuu....",
     "....bbbbbb....",
     "....uuuuuu....",
     "....llLLll....",
     "...ll...LL....",
     "..ll.....LL...",
-    "..oo......oo..",
+    ".oo.......oo..",
     "..............",
     "..............",
 };
 
-// A body lying on its back in a pool of blood.
+// A body lying on its back in a pool of blood, the rifle dropped beside it.
 const Rows kLying = {
     "..............",
     "..............",
@@ -337,17 +337,17 @@ const Rows kLying = {
     "..............",
     "..............",
     "..............",
-    "......gGGGGg..",
     "..............",
-    "...rrRRRrr....",
-    ".hhh.suuu.ll..",
-    "hHHhssuUUbllo.",
-    "hhhhsuuuubLLo.",
-    ".hhh.suuu.ll..",
-    ".rRRrrrrRRrr..",
-    "..rrr..rrr....",
-    "..............",
-    "..............",
+    "...wgGGGGg....",
+    "......su......",
+    "..hhh..u......",
+    ".hSssduuuulllo",
+    ".hseSduUUb....",
+    ".hSssduuuulllo",
+    "..hhh.uu......",
+    ".rr...su.rRr..",
+    "..rRRrrrrrr...",
+    "...rrrRrr.....",
     "..............",
 };
 // clang-format on

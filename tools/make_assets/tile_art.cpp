@@ -630,18 +630,28 @@ Canvas tileImage(int tile)
             }
         return c;
     }
-    case 26: { // barbed wire on stakes
+    case 26: { // coils of barbed wire between stakes
         Canvas c = fromTexture(grass);
-        for (int y = 0; y < kTileSize; ++y)
+        for (int band : {6, 15}) {
             for (int x = 0; x < kTileSize; ++x)
-                if (std::fabs(std::sin((x + y) * kPi / 5)) > 0.85 ||
-                    std::fabs(std::sin((x - y) * kPi / 5)) > 0.85)
-                    c.set(x, y, (x + y) % 3 ? 0x6A6A6E : 0xA8A8AE);
-        for (int s : {2, 12})
-            for (int y : {3, 13}) {
-                c.rect(s + 2, y, 3, 4, 0x5A3A1E);
-                c.set(s + 2, y, 0x8A6A3E);
+                c.set(x, band + 2, shade(c.at(x, band + 2), 0.65)); // shadow under the coil
+            for (int k = -1; k < 6; ++k) {
+                double cx = k * 4 + 2 + (band == 15 ? 2 : 0);
+                for (int a = 0; a < 24; ++a) {
+                    double ang = a * 2 * kPi / 24;
+                    int x = int(std::lround(cx + std::cos(ang) * 2.6)),
+                        y = int(std::lround(band + std::sin(ang) * 3.2));
+                    if (x >= 0 && x < kTileSize)
+                        c.set(x, y, std::sin(ang) < 0 ? 0xB4B4BA : 0x5A5A60);
+                }
             }
+            for (int x = 1; x < kTileSize; x += 4)
+                c.set(x, band - 3, 0xE0E0E6); // barbs catching the light
+        }
+        for (int sx : {3, 13}) {
+            c.rect(sx, 1, 2, 18, 0x4A3018);
+            c.rect(sx, 1, 1, 18, 0x7A5A34);
+        }
         return c;
     }
     case 27: { // stacked crates
@@ -747,10 +757,17 @@ Canvas tileImage(int tile)
     case 80: { // wooden floor boards, light (56) and dark (80)
         Colour a = tile == 56 ? 0x9A7040 : 0x6A4A2A, b = tile == 56 ? 0xB08450 : 0x7E5A34;
         return fromTexture([a, b](int x, int y) {
-            int board = y / 5;
-            Colour c = mix(a, b, hash01(board, (x + board * 7) / 10, 561));
-            if (y % 5 == 4 || (x + board * 7) % 10 == 0)
-                c = shade(a, 0.6);
+            // Long boards four pixels wide, one butt joint per board, staggered.
+            int board = y / 4;
+            int joint = (board * 7) % 20;
+            int piece = ((x - joint) % 20 + 20) % 20 < 10 ? 0 : 1;
+            Colour c = mix(a, b, hash01(board, piece, 561) * 0.7 + n(x, y, 563) * 0.3);
+            if (y % 4 == 3)
+                c = shade(a, 0.62);
+            else if (x == joint)
+                c = shade(a, 0.7);
+            else if ((x + board * 3) % 6 == 0 && y % 4 == 1)
+                c = shade(c, 0.85); // grain
             else if (n(x, y, 562) > 0.9)
                 c = shade(c, 0.88);
             return c;
@@ -814,18 +831,26 @@ Canvas tileImage(int tile)
         return c;
     }
     case 63:
-    case 64: { // doorway in a wall running across (63) or up (64): floor with the door posts
+    case 64: { // doorway in a wall running across (63) or up (64): posts of the wall, an open door
         Canvas c = tileImage(56);
         bool across = tile == 63;
         Canvas wall = stoneWall();
         for (int y = 0; y < kTileSize; ++y)
             for (int x = 0; x < kTileSize; ++x) {
                 int along = across ? x : y, side = across ? y : x;
-                if ((along < 3 || along > 16) && side >= 4 && side <= 15)
+                (void)side;
+                if (along < 3 || along > 16)
                     c.set(x, y, wall.at(x, y));
-                if ((along == 3 || along == 16) && side >= 4 && side <= 15)
-                    c.set(x, y, 0x3A3834);
+                if (along == 3 || along == 16)
+                    c.set(x, y, 0x2A2824);
             }
+        // The door leaf swung open against the left (or upper) post.
+        for (int i = 0; i < 12; ++i) {
+            int along = 4 + i / 6, side = 2 + i;
+            int x = across ? along : side, y = across ? side : along;
+            c.set(x, y, 0x5A3A1A);
+            c.set(across ? x + 1 : x, across ? y : y + 1, 0x8A6A3A);
+        }
         return c;
     }
     case 65:
