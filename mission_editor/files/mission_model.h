@@ -7,6 +7,7 @@
 
 #include "mission_editor/files/grid.h"
 #include "mission_editor/files/item_list.h"
+#include "mission_editor/files/tile_text.h"
 
 #include <string>
 #include <vector>
@@ -55,8 +56,8 @@ public:
     std::string MissionAuthor;
     int MapWidth = MinMapSize;
     int MapHeight = MinMapSize;
-    // Tile code text of cell (x, y), x and y 1 .. 100; cells outside the map size keep theirs.
-    Grid<std::string> Map{MapColumns + 1, MapColumns + 1};
+    // Tile code of cell (x, y), x and y 1 .. 100; cells outside the map size keep theirs.
+    Grid<TileText> Map{MapColumns + 1, MapColumns + 1};
     std::string MissionBrief;
     std::string MissionFile = UntitledName; // file name without ".cfm"
 

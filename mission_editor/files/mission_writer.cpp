@@ -67,12 +67,12 @@ private:
     void map()
     {
         m_out.line("<Map>");
-        const Grid<std::string>& cells = m_model.Map;
+        const Grid<TileText>& cells = m_model.Map;
         for (int y = 1; y <= m_model.MapHeight && y < cells.rows(); ++y) {
             std::string row;
             row.reserve(2 * static_cast<std::size_t>(m_model.MapWidth));
             for (int x = 1; x <= m_model.MapWidth && x < cells.columns(); ++x) {
-                row += tileCode(static_cast<int>(vb::hexValue(cells(x, y))));
+                row += tileCode(static_cast<int>(vb::hexValue(cells(x, y).view())));
             }
             m_out.line(row);
         }

@@ -1,0 +1,53 @@
+// fuzz-libs: mission_editor_lib
+// The mission reader on arbitrary bytes: never crashes or reads outside its tables, and whatever
+// it accepts is written back as a file that it reads again, the same after one more round.
+// Besides the bytes alone, the bytes are also tried after the start of a new mission's file, up
+// to its object list and up to its script blocks, so that the later sections are reached at once.
+#include "mission_editor/files/mission_reader.h"
+#include "mission_editor/files/mission_writer.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+const plotwright::MissionModel& startModel()
+{
+    static const plotwright::MissionModel model;
+    return model;
+}
+
+void check(const std::string& bytes)
+{
+    (void)plotwright::previewMission(bytes);
+    const auto first = plotwright::readMission(bytes, startModel(), "fuzz");
+    if (!first) {
+        return;
+    }
+    const std::string written = plotwright::missionFileBytes(*first);
+    const auto second = plotwright::readMission(written, startModel(), "fuzz");
+    if (!second) {
+        std::abort();
+    }
+    const std::string rewritten = plotwright::missionFileBytes(*second);
+    const auto third = plotwright::readMission(rewritten, startModel(), "fuzz");
+    if (!third || plotwright::missionFileBytes(*third) != rewritten) {
+        std::abort();
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    static const std::string smallest = plotwright::missionFileBytes(startModel());
+    static const std::string toObjects = smallest.substr(0, smallest.find("<Objts>\r\n") + 9);
+    static const std::string toScripts = smallest.substr(0, smallest.find("<Fim>"));
+    const std::string bytes(reinterpret_cast<const char*>(data), size);
+    check(bytes);
+    check(toObjects + bytes);
+    check(toScripts + bytes);
+    return 0;
+}
