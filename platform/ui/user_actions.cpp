@@ -399,6 +399,14 @@ void click(PictureBox& box, int x, int y)
     mouseUp(box, kLeftButton, x, y);
 }
 
+void doubleClick(PictureBox& box, int x, int y)
+{
+    QWidget* w = box.widget();
+    if (w != nullptr) {
+        leftDoubleClick(w, static_cast<QFrame*>(w)->contentsRect().topLeft() + QPoint(x, y));
+    }
+}
+
 void click(Form& form, int x, int y)
 {
     leftClick(form.widget(), QPoint(x, y));

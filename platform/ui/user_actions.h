@@ -52,6 +52,8 @@ void mouseMove(PictureBox& box, int buttons, int x, int y, int shift = 0);
 void mouseUp(PictureBox& box, int button, int x, int y, int shift = 0);
 // Down and up of the left button at (x, y).
 void click(PictureBox& box, int x, int y);
+// Two clicks of the left button at (x, y) in quick succession.
+void doubleClick(PictureBox& box, int x, int y);
 // A left click on the client area of the form at (x, y).
 void click(Form& form, int x, int y);
 

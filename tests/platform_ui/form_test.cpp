@@ -166,6 +166,8 @@ TEST(Form, KeysReachTheFormOnceWhicheverControlHasTheFocus)
     dialog.onKeyDown = [&](int key, int) { order.push_back("form " + std::to_string(key)); };
     dialog.name.onKeyDown = [&](int key, int) { order.push_back("box " + std::to_string(key)); };
     dialog.name.setFocus();
+    EXPECT_TRUE(dialog.name.hasFocus());
+    EXPECT_FALSE(dialog.back.hasFocus());
     user::key(dialog, 'A');
     EXPECT_EQ(order, (std::vector<std::string>{"form 65", "box 65"}));
     EXPECT_EQ(dialog.keys, (std::vector<int>{'a'}));

@@ -116,6 +116,12 @@ TEST(PictureBox, MouseEventsInBoxPixelsWithButtonsAndShift)
     user::click(form.canvas, 0, 0);
     EXPECT_EQ(events, (std::vector<std::string>{"move 0 0 3,4", "down 2 1 10,20", "move 2 0 11,21",
                                                 "up 2 0 11,21", "down 1 0 0,0", "up 1 0 0,0", "click"}));
+    // Both presses of a double click are presses: none of the user's presses is lost.
+    events.clear();
+    form.canvas.onDblClick = [&] { events.push_back("dblclick"); };
+    user::doubleClick(form.canvas, 7, 8);
+    EXPECT_EQ(events, (std::vector<std::string>{"down 1 0 7,8", "up 1 0 7,8", "click", "down 1 0 7,8",
+                                                "dblclick", "up 1 0 7,8", "click"}));
 }
 
 TEST(PictureBox, ShowsTheRetainedPictureAfterRefresh)
