@@ -63,6 +63,16 @@ Biquad Biquad::bandPass(double freq, double q)
     return f;
 }
 
+void Biquad::retuneBandPass(double freq, double q)
+{
+    Biquad f = bandPass(freq, q);
+    b0 = f.b0;
+    b1 = f.b1;
+    b2 = f.b2;
+    a1 = f.a1;
+    a2 = f.a2;
+}
+
 float Biquad::run(float x)
 {
     double y = b0 * x + b1 * x1 + b2 * x2 - a1 * y1 - a2 * y2;

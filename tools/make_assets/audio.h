@@ -35,6 +35,8 @@ public:
     static Biquad highPass(double freq, double q = 0.707);
     static Biquad bandPass(double freq, double q);
     float run(float x);
+    // New band-pass coefficients, keeping the filter's state so that a sweep does not click.
+    void retuneBandPass(double freq, double q);
 
 private:
     double b0 = 1, b1 = 0, b2 = 0, a1 = 0, a2 = 0;

@@ -290,7 +290,9 @@ Samples render(const Song& s)
         bars += unit * ((8 - bars % 8 + unit - 1) / unit);
     const double ending = s.loops ? 0.0 : bar * 2;
     Samples out(std::size_t(samplesFor(bars * bar + ending)), 0.0f);
-    Mixer mix{out, s.loops};
+    // Three buses: harmony and bass, the tune (with an echo), and the drums.
+    Samples tune(out.size(), 0.0f), drumBus(out.size(), 0.0f);
+    Mixer mix{out, s.loops}, tuneMix{tune, s.loops}, drumMix{drumBus, s.loops};
     Noise rnd(s.seed);
     auto at = [&](int b, double beats) { return long(std::lround((b * bar + beats * beat) * kSampleRate)); };
 
@@ -310,7 +312,7 @@ Samples render(const Song& s)
         for (int k : {0, 2, 4})
             freqs.push_back(noteFrequency(degreeToNote(s, chord + k, 2)));
         if (s.pad)
-            padChord(mix, at(b, 0), bar * 0.98, freqs, section == 2 ? 0.16f : 0.11f);
+            padChord(mix, at(b, 0), bar * 0.98, freqs, section == 2 ? 0.2f : 0.14f);
         // Bass.
         int bassRoot = degreeToNote(s, chord, 0);
         if (s.pulseBass) {
@@ -326,7 +328,7 @@ Samples render(const Song& s)
         if (s.arpeggio && section != 0) {
             for (int e = 0; e < 8; ++e) {
                 int tone = chord + std::vector<int>{0, 2, 4, 7, 4, 2, 0, 4}[std::size_t(e)];
-                leadNote(mix, at(b, e * 0.5), beat * 0.45, noteFrequency(degreeToNote(s, tone, 3)),
+                leadNote(tuneMix, at(b, e * 0.5), beat * 0.45, noteFrequency(degreeToNote(s, tone, 3)),
                          Lead::Pluck, 0.12f, s.seed + std::uint32_t(b * 8 + e));
             }
         }
@@ -342,7 +344,7 @@ Samples render(const Song& s)
                 int deg = n.degree;
                 if (pos == 1 && n.step >= 12)
                     deg = s.progression[std::size_t(b % unit)] + 7 * (octave - 2); // A': resolve
-                leadNote(mix, at(b, (n.step % 8) * 0.5), beat * 0.5 * n.length * 0.92,
+                leadNote(tuneMix, at(b, (n.step % 8) * 0.5), beat * 0.5 * n.length * 0.92,
                          noteFrequency(degreeToNote(s, deg, octave)), s.lead, section == 0 ? 0.14f : 0.2f,
                          s.seed + std::uint32_t(b * 16 + n.step));
             }
@@ -351,49 +353,49 @@ Samples render(const Song& s)
         const std::uint32_t ds = s.seed * 31 + std::uint32_t(b) * 7;
         switch (s.drums) {
         case Drums::March:
-            kick(mix, at(b, 0), 0.5f);
-            kick(mix, at(b, 2), 0.4f);
+            kick(drumMix, at(b, 0), 0.5f);
+            kick(drumMix, at(b, 2), 0.4f);
             for (int e = 0; e < 8; ++e)
-                snare(mix, at(b, e * 0.5), e % 2 ? 0.12f : 0.22f, ds + e, 0.05);
+                snare(drumMix, at(b, e * 0.5), e % 2 ? 0.06f : (e % 4 == 2 ? 0.2f : 0.12f), ds + e, 0.05);
             if (b % 4 == 3)
                 for (int e = 0; e < 8; ++e)
-                    snare(mix, at(b, 2 + e * 0.25), 0.12f + e * 0.015f, ds + 20 + e, 0.04);
+                    snare(drumMix, at(b, 2 + e * 0.25), 0.12f + e * 0.015f, ds + 20 + e, 0.04);
             break;
         case Drums::Rock:
         case Drums::Driving:
             for (int q = 0; q < 4; ++q) {
                 if (q % 2 == 0 || s.drums == Drums::Driving)
-                    kick(mix, at(b, q), 0.55f);
+                    kick(drumMix, at(b, q), 0.55f);
                 if (q % 2 == 1)
-                    snare(mix, at(b, q), 0.35f, ds + q);
+                    snare(drumMix, at(b, q), 0.35f, ds + q);
             }
             for (int e = 0; e < 8; ++e)
-                hat(mix, at(b, e * 0.5), e % 2 ? 0.08f : 0.12f, ds + 10 + e);
+                hat(drumMix, at(b, e * 0.5), e % 2 ? 0.08f : 0.12f, ds + 10 + e);
             if (b % 8 == 7)
                 for (int e = 0; e < 4; ++e)
-                    tom(mix, at(b, 2 + e * 0.5), 160 - e * 25, 0.3f);
+                    tom(drumMix, at(b, 2 + e * 0.5), 160 - e * 25, 0.3f);
             break;
         case Drums::Tribal:
             for (int e = 0; e < 8; ++e) {
                 static const int pattern[8] = {1, 0, 2, 1, 0, 2, 1, 2};
                 if (pattern[e] == 1)
-                    tom(mix, at(b, e * 0.5), 110, 0.35f);
+                    tom(drumMix, at(b, e * 0.5), 110, 0.35f);
                 if (pattern[e] == 2)
-                    tom(mix, at(b, e * 0.5), 180, 0.25f);
+                    tom(drumMix, at(b, e * 0.5), 180, 0.25f);
             }
             for (int e = 0; e < 16; ++e)
-                hat(mix, at(b, e * 0.25), e % 4 == 0 ? 0.07f : 0.035f, ds + e, 0.015);
+                hat(drumMix, at(b, e * 0.25), e % 4 == 0 ? 0.07f : 0.035f, ds + e, 0.015);
             break;
         case Drums::Sparse:
-            kick(mix, at(b, 0), 0.45f);
+            kick(drumMix, at(b, 0), 0.45f);
             if (b % 2)
-                snare(mix, at(b, 3), 0.15f, ds, 0.2);
+                snare(drumMix, at(b, 3), 0.15f, ds, 0.06);
             for (int q = 0; q < 4; ++q)
-                hat(mix, at(b, q + 0.5), 0.05f, ds + q, 0.02);
+                hat(drumMix, at(b, q + 0.5), 0.05f, ds + q, 0.02);
             break;
         case Drums::Ballad:
-            kick(mix, at(b, 0), 0.35f);
-            snare(mix, at(b, 2), 0.12f, ds, 0.25);
+            kick(drumMix, at(b, 0), 0.35f);
+            snare(drumMix, at(b, 2), 0.14f, ds, 0.08);
             break;
         case Drums::None:
             break;
@@ -406,9 +408,24 @@ Samples render(const Song& s)
             freqs.push_back(noteFrequency(degreeToNote(s, k, 2)));
         padChord(mix, at(bars, 0), bar * 1.5, freqs, 0.22f);
         bassNote(mix, at(bars, 0), bar * 1.5, noteFrequency(s.root), 0.3f);
-        leadNote(mix, at(bars, 0), bar * 1.5, noteFrequency(degreeToNote(s, 7, 3)), s.lead, 0.2f, s.seed);
-        kick(mix, at(bars, 0), 0.5f);
+        leadNote(tuneMix, at(bars, 0), bar * 1.5, noteFrequency(degreeToNote(s, 7, 3)), s.lead, 0.2f, s.seed);
+        kick(drumMix, at(bars, 0), 0.5f);
     }
+    // The echo on the tune: a feedback delay of three eighths. A looping piece runs the delay
+    // round twice, so that the echoes at its start are those of its end.
+    const int delay = samplesFor(beat * 0.75);
+    std::vector<float> line(std::size_t(delay), 0.0f);
+    std::size_t pos = 0;
+    for (int pass = s.loops ? 0 : 1; pass < 2; ++pass)
+        for (std::size_t i = 0; i < tune.size(); ++i) {
+            float echoed = line[pos] * 0.3f;
+            line[pos] = tune[i] + echoed;
+            pos = (pos + 1) % line.size();
+            if (pass == 1)
+                out[i] += tune[i] + echoed * 0.8f;
+        }
+    for (std::size_t i = 0; i < out.size(); ++i)
+        out[i] += drumBus[i] * 0.55f;
     // Gentle limiting, then a fixed level.
     for (float& v : out)
         v = float(std::tanh(v * 1.2));

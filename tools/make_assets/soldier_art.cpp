@@ -488,11 +488,10 @@ Figure outlined(const Figure& f)
     return o;
 }
 
-// The soldier up to the waist in water: the upper body sinks by three rows and a ring of
-// ripples closes round it at the waterline.
-Figure wading(const Figure& f)
+// The soldier in water: the upper body sinks by `sink` rows and a ring of ripples closes round
+// it at the waterline.
+Figure wading(const Figure& f, int sink = 3)
 {
-    constexpr int sink = 3;
     constexpr int waterline = 14; // first row under water, after sinking
     Figure w;
     for (int y = 0; y + sink < waterline; ++y)
@@ -562,7 +561,10 @@ Figure figureForColumn(int column)
     if (column >= 28 && column <= 34)
         return compose(kReload[column - 28], kLegsStand);
     if (column >= 35 && column <= 41)
-        return wading(compose(kReload[column - 35], kLegsStand));
+        // Reloading in water the soldier ducks to the shoulders. These cells are also what the
+        // game draws under a body lying in water (columns 17 and 18 plus 19), where the low
+        // figure mostly hides under the body and its ripples read as the splash round it.
+        return wading(compose(kReload[column - 35], kLegsStand), 5);
     if (column == 42)
         return wading(whole(kVictory));
     return Figure();

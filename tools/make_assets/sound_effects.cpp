@@ -72,13 +72,13 @@ Samples explosion()
     for (int i = 0; i < int(s.size()); ++i) {
         double x = t(i);
         float n = noise.next();
-        double env = x < 0.01 ? x / 0.01 : std::exp(-(x - 0.01) / 0.5);
+        double env = x < 0.01 ? x / 0.01 : std::exp(-(x - 0.01) / 0.65);
         float low = rumble.run(n) * float(env) * 4.0f;
         float blast = mid.run(n) * float(std::exp(-x / 0.12)) * 2.0f;
         phase += 2 * kPi * (30 + 80 * std::exp(-x / 0.15)) / kSampleRate;
         float sub = float(std::sin(phase) * std::exp(-x / 0.4)) * 1.2f;
-        float debris = x > 0.15 && noise.unit() > 0.995 ? 1.0f : 0.0f;
-        debris = debrisBp.run(debris * 3.0f) * float(std::exp(-x / 0.9));
+        float debris = x > 0.15 && noise.unit() > 0.9985 ? 1.0f : 0.0f;
+        debris = debrisBp.run(debris * 1.5f) * float(std::exp(-x / 0.6));
         s[i] = low + blast + sub + debris;
     }
     normalise(s, 0.98f);
@@ -131,9 +131,9 @@ void voice(Samples& s, int start, double seconds, double pitchFrom, double pitch
         if (i % 64 == 0) {
             Vowel v{from.f1 + (to.f1 - from.f1) * p, from.f2 + (to.f2 - from.f2) * p,
                     from.f3 + (to.f3 - from.f3) * p};
-            f1 = Biquad::bandPass(v.f1, 6);
-            f2 = Biquad::bandPass(v.f2, 8);
-            f3 = Biquad::bandPass(v.f3, 10);
+            f1.retuneBandPass(v.f1, 6);
+            f2.retuneBandPass(v.f2, 8);
+            f3.retuneBandPass(v.f3, 10);
         }
         double pitch = pitchFrom + (pitchTo - pitchFrom) * p;
         pitch *= 1 + noise.next() * 0.02; // roughness
