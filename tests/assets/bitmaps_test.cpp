@@ -211,7 +211,7 @@ TEST(Bitmaps, TheFiveTeamsWearDistinctUniforms)
                         ++shape;
                         differ += spp.at(x0 + x, 1 + 21 * a + y) != spp.at(x0 + x, 1 + 21 * b + y);
                     }
-                EXPECT_GT(differ * 4, shape) << "column " << column << ", teams " << a << " and " << b;
+                EXPECT_GT(differ * 5, shape) << "column " << column << ", teams " << a << " and " << b;
             }
 }
 
