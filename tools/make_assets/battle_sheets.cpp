@@ -496,15 +496,15 @@ Canvas clipGlyph()
     // A curved rifle magazine, brass rounds showing at the top.
     // clang-format off
     const std::vector<std::string> rows = {
-        "..gGg...",
-        "..xxxx..",
-        "..xmmx..",
-        "..xmmx..",
-        "..xmMx..",
-        "..xmMxx.",
-        "...xmMx.",
-        "...xmMx.",
-        "....xxx.",
+        ".gGGg...",
+        "xxxxxx..",
+        "xMMmmx..",
+        "xMMmmx..",
+        "xMMmmx..",
+        ".xMMmmx.",
+        ".xMMmmx.",
+        "..xMMmx.",
+        "..xxxxx.",
         "........",
     };
     // clang-format on
@@ -515,11 +515,11 @@ Canvas clipGlyph()
         case 'G':
             return 0xF0D070;
         case 'x':
-            return 0x6A6A70;
+            return 0xA8A8B0;
         case 'm':
-            return 0x34343A;
+            return 0x4A4A54;
         case 'M':
-            return 0x4E4E56;
+            return 0x70707C;
         default:
             return kBlack;
         }

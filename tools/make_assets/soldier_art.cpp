@@ -165,7 +165,7 @@ const Rows kLegsStand = {
 
 // Reload poses, columns 28..34, the soldier facing the viewer (legs: kLegsStand).
 const Rows kReload[7] = {
-    {   // 28: rifle lowered across the chest
+    {   // 28: rifle swung across the chest
         "..............",
         "..............",
         ".....hhhh.....",
@@ -174,14 +174,14 @@ const Rows kReload[7] = {
         "....kSeeSk....",
         ".....ssss.....",
         "......ss......",
-        "....uUUuuu....",
-        "...uUUuuuuu...",
-        "..wwsuuuuug...",
-        "...uuggggsGg..",
-        "....bbbbbb....",
+        "....uUUuuu.g..",
+        "...uUUuuugG...",
+        "...uuuusgu....",
+        "..wsuugguu....",
+        "..wwbgbbbb....",
         "....uuuuuu....",
     },
-    {   // 29: the empty magazine drops out
+    {   // 29: muzzle down, the empty magazine drops out
         "..............",
         "..............",
         ".....hhhh.....",
@@ -192,12 +192,12 @@ const Rows kReload[7] = {
         "......ss......",
         "....uUUuuu....",
         "...uUUuuuuu...",
-        "..wwsuuuuug...",
-        "...uuggggggg..",
-        "....bbbbcsb...",
-        "....uuuucuu...",
+        "..wwsuuuuuu...",
+        "...uggguuuu...",
+        "....bbbsggg...",
+        "....uucuuuGg..",
     },
-    {   // 30: hand at the belt pouch
+    {   // 30: rifle level, hand at the belt pouch
         "..............",
         "..............",
         ".....hhhh.....",
@@ -208,9 +208,9 @@ const Rows kReload[7] = {
         "......ss......",
         "....uUUuuu....",
         "...uUUuuuuu...",
-        "..wwsuuuuug...",
-        "...uuggggggg..",
-        "....bbbsbbb...",
+        "..wwggggggG...",
+        "...suuuuuuu...",
+        "....bbbbbsb...",
         "....uuuuuu....",
     },
     {   // 31: a fresh magazine comes up
@@ -223,10 +223,10 @@ const Rows kReload[7] = {
         ".....ssss.....",
         "......ss......",
         "....uUUuuu....",
-        "...uUUuucuu...",
-        "..wwsuuusug...",
-        "...uuggggggg..",
-        "....bbbbbb....",
+        "...uUUuuuucs..",
+        "..wwggggggc...",
+        "...suuuuuuu...",
+        "....bbbbbbb...",
         "....uuuuuu....",
     },
     {   // 32: the magazine is pushed home
@@ -240,12 +240,12 @@ const Rows kReload[7] = {
         "......ss......",
         "....uUUuuu....",
         "...uUUuuuuu...",
-        "..wwsuuuuug...",
-        "...uuggggggg..",
-        "....bbbcbbb...",
-        "....uuusuu....",
+        "..wwggggggG...",
+        "...suucsuuu...",
+        "....bbbbbbb...",
+        "....uuuuuu....",
     },
-    {   // 33: hand on the cocking handle
+    {   // 33: pulling the cocking handle
         "..............",
         "..............",
         ".....hhhh.....",
@@ -256,9 +256,9 @@ const Rows kReload[7] = {
         "......ss......",
         "....uUUuuu....",
         "...uUUuuuuu...",
-        "..wwsuusuug...",
-        "...uuggggggg..",
-        "....bbbbbb....",
+        "..wwggggggGus.",
+        "...suuuuuud...",
+        "....bbbbbbb...",
         "....uuuuuu....",
     },
     {   // 34: rifle brought up, ready

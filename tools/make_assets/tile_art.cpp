@@ -552,13 +552,26 @@ Canvas tileImage(int tile)
         canopy(c, 9.5, 9.5, 9.0, 0x1E4A18, 0x2E6E22, 0x4E9A34, 181);
         return c;
     }
-    case 18: { // pine
+    case 18: { // pine seen from above: a star of branches, darker towards the trunk
         Canvas c = fromTexture(grass);
-        shadowDisc(c, 12, 13, 7.5);
-        for (int ring = 0; ring < 4; ++ring) {
-            double r = 9.0 - ring * 2.2;
-            canopy(c, 9.5 - ring * 0.3, 9.5 - ring * 0.3, r, 0x123A1E, 0x1E5230, 0x2E6E3E, 191 + ring);
-        }
+        shadowDisc(c, 12, 13, 8.0);
+        const double cx = 9.5, cy = 9.5;
+        for (int y = 0; y < kTileSize; ++y)
+            for (int x = 0; x < kTileSize; ++x) {
+                double dx = x + 0.5 - cx, dy = y + 0.5 - cy;
+                double d = std::hypot(dx, dy), a = std::atan2(dy, dx);
+                double reach =
+                    9.3 * (0.72 + 0.28 * std::fabs(std::cos(4 * a + 0.4))) + (hash01(x, y, 181) - 0.5);
+                if (d > reach)
+                    continue;
+                double lit = -(dx + dy) / 12 + hash01(x, y, 182) * 0.35;
+                Colour col = lit > 0.25 ? 0x3A8048 : lit > -0.2 ? 0x25603A : 0x17442A;
+                if (std::fmod(d, 3.0) < 0.8)
+                    col = shade(col, 0.8); // tiers of branches
+                if (d > reach - 1.0)
+                    col = 0x0E3020;
+                c.set(x, y, col);
+            }
         c.set(9, 9, 0x5A3A1A);
         return c;
     }
