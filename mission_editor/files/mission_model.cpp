@@ -82,9 +82,19 @@ void MissionModel::storeTaskAIList()
     storeLines(TaskAIList, AiAnimTask, CurAiAnim);
 }
 
-int conditionNumber(const std::string& name)
+int conditionNumber(std::string_view name)
 {
-    return static_cast<int>(vb::nearest(vb::val(vb::mid(name, 6, 3))));
+    if (name.size() != 8 || !name.starts_with("Cond ")) {
+        return 0;
+    }
+    int number = 0;
+    for (const char c : name.substr(5)) {
+        if (c < '0' || c > '9') {
+            return 0;
+        }
+        number = number * 10 + (c - '0');
+    }
+    return number <= MaxConditions ? number : 0;
 }
 
 std::string conditionName(int number)

@@ -10,6 +10,7 @@
 #include "mission_editor/files/tile_text.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace plotwright {
@@ -108,8 +109,8 @@ private:
     void fillMap();
 };
 
-// Number NNN of a condition name "Cond NNN" (characters 6 to 8), 0 when it carries none.
-int conditionNumber(const std::string& name);
+// Number NNN (1 .. 100) of a condition name "Cond NNN"; 0 for a name of any other form.
+int conditionNumber(std::string_view name);
 
 // Name of condition n: "Cond " and n with three digits.
 std::string conditionName(int number);

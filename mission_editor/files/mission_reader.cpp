@@ -5,7 +5,6 @@
 #include "platform/text/text_file.h"
 #include "platform/text/vb.h"
 
-#include <cctype>
 #include <filesystem>
 
 namespace plotwright {
@@ -28,20 +27,6 @@ int wholeNumber(std::string_view text)
         return -1; // far outside every range the file uses
     }
     return static_cast<int>(vb::nearest(value));
-}
-
-// Condition header "<Cond NNN>": the number NNN, or 0 when the line has another form.
-int conditionHeaderNumber(const std::string& line)
-{
-    if (line.size() != 10 || !line.starts_with("<Cond ") || line.back() != '>') {
-        return 0;
-    }
-    for (std::size_t i = 6; i < 9; ++i) {
-        if (!std::isdigit(static_cast<unsigned char>(line[i]))) {
-            return 0;
-        }
-    }
-    return std::stoi(line.substr(6, 3));
 }
 
 // Thrown inside the reader when the bytes are not a mission.
@@ -226,9 +211,10 @@ private:
 
     void condition(const std::string& header)
     {
-        const int n = conditionHeaderNumber(header);
-        require(n >= 1 && n <= MaxConditions);
+        require(header.starts_with("<") && header.ends_with(">"));
         std::string name = unquoted(header);
+        const int n = conditionNumber(name);
+        require(n >= 1);
         require(m_model.CondNameList.indexOf(name) < 0);
         m_model.CondNameList.add(std::move(name));
         m_model.CondOnce[n] = wholeNumber(line());

@@ -132,8 +132,8 @@ private:
     {
         for (const std::string& name : m_model.CondNameList.items()) {
             const int n = conditionNumber(name);
-            if (n < 1 || n > MaxConditions) {
-                continue; // carries no condition's rows: nothing to write
+            if (n < 1) {
+                continue; // a name that carries no condition number has no rows to write
             }
             bare("<" + name + ">");
             m_out.line(vb::printNumber(m_model.CondOnce[n]));

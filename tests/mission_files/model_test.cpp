@@ -124,6 +124,9 @@ TEST(MissionModel, ConditionNamesCarryTheirNumber)
     EXPECT_EQ(conditionName(100), "Cond 100");
     EXPECT_EQ(conditionNumber("Cond 007"), 7);
     EXPECT_EQ(conditionNumber("Cond 100"), 100);
+    for (const char* other : {"Cond 7", "Cond 000", "Cond 101", "Cond 1000", "cond 007", "Cond 0x7"}) {
+        EXPECT_EQ(conditionNumber(other), 0) << other;
+    }
 }
 
 TEST(CodeTables, CodesAreTheTextsFirstCharacters)
