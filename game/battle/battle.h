@@ -4,14 +4,22 @@
 
 #include "game/battle/battle_sheets.h"
 #include "game/battle/battle_state.h"
+#include "game/battle/sprite_sheets.h"
 #include "game/game_state.h"
 #include "game/sound_bank.h"
 #include "platform/clock/clock.h"
 #include "platform/gfx/picture.h"
 
+#include <functional>
 #include <memory>
 
 namespace tolvar::battle {
+
+// A cursor position in the battle window's pixels.
+struct CursorPoint {
+    long x = 0;
+    long y = 0;
+};
 
 struct Battle {
     Battle(GameState& game, platform::clock::Clock& clock)
@@ -23,8 +31,14 @@ struct Battle {
     platform::clock::Clock& clock;
     std::unique_ptr<BattleState> state;  // large: kept on the heap
     BattleSheets sheets;
+    SpriteSheets sprites;  // the sheets as the drawing procedures take them; set up by the first frame
     platform::gfx::Picture GameScreen;  // what the window shows, WindowWidthPx x WindowHeightPx
     SoundBank* sound = nullptr;         // effects and music; none in tests that need no sound
+
+    // The window's side, as the frame sees it: where the cursor is, relative to the window (tests
+    // set their own; none reads as (0, 0)), and the event pump used while a text is held.
+    std::function<CursorPoint()> cursorPos;
+    std::function<void()> pumpEvents;
 };
 
 // Plays effect n (1..15) through the battle's sound bank, if it has one.

@@ -7,6 +7,7 @@
 // Every table keeps the bounds the mission format is built around (index 0 exists; most tables
 // are used from 1). Integer fields are int, Single fields float, Boolean fields bool.
 
+#include "game/battle/screen_text.h"
 #include "platform/clock/clock.h"
 #include "platform/gfx/picture.h"
 
@@ -192,6 +193,8 @@ struct BattleState {
     int MenuTrackAtOpen = 0;
     bool WaitKey = false;
     bool KeyAck = false;
+    ScreenTextRequest ScreenText;  // the text to show at the end of this frame
+    bool EndProgram = false;       // the key "E": the program is to end at once
 
     // --- End of the mission (MissionWon and MissionOver are game-wide) ---------------------------
     bool DefeatFlag = false;

@@ -1,8 +1,24 @@
 #include "game/battle/main_loop.h"
 
+#include "game/battle/battle_input.h"
+#include "game/battle/battle_numbers.h"
+#include "game/battle/combat.h"
+#include "game/battle/conditions.h"
+#include "game/battle/enemy_ai.h"
+#include "game/battle/frame_drawing.h"
+#include "game/battle/frame_terrain.h"
+#include "game/battle/in_game_menu.h"
+#include "game/battle/objects.h"
+#include "game/battle/scripted_animations.h"
+#include "game/battle/troop_orders.h"
+
 namespace tolvar::battle {
 
 namespace {
+
+// Colours of the end-of-mission message: blue frame, yellow band.
+constexpr long long EndTextFrame = 16711680;
+constexpr long long EndTextFill = 65535;
 
 // The frame starts from the clean map background.
 void beginFrame(Battle& battle)
@@ -10,6 +26,128 @@ void beginFrame(Battle& battle)
     BattleState& s = *battle.state;
     s.FrameStart = battle.clock.tickCount();
     s.MainFrame = s.MainMap;
+}
+
+// Where the cursor points on the map.
+void readMouse(Battle& battle)
+{
+    BattleState& s = *battle.state;
+    if (s.InputLocked && !s.MenuOpen)
+        return;
+    const CursorPoint c = GetMousePos(battle);
+    const double scaleX = s.ViewScaleX > 0 ? s.ViewScaleX : 1;
+    const double scaleY = s.ViewScaleY > 0 ? s.ViewScaleY : 1;
+    s.MouseMapPoint[0] = toInteger(c.x / scaleX + s.CameraX);
+    s.MouseMapPoint[1] = toInteger(c.y / scaleY + s.CameraY);
+}
+
+void orders(Battle& battle)
+{
+    BattleState& s = *battle.state;
+    if (s.FireHeld)
+        TroopOrders(battle);
+    if (s.MoveOrder) {
+        TroopOrders(battle);
+        PlaySound(battle, 15);
+        s.MoveOrder = false;
+    }
+}
+
+// The battle's music starts a little after the mission, once, as soon as music is on.
+void musicStart(Battle& battle)
+{
+    BattleState& s = *battle.state;
+    if (s.MusicStartCounter < 100)
+        ++s.MusicStartCounter;
+    if (s.MusicStartCounter == 100 && battle.game.MusicOn && !battle.game.NoMusic) {
+        Music(battle, "start");
+        s.MusicStartCounter = 101;
+    }
+}
+
+void endBattlePictures(BattleState& s)
+{
+    s.MainFrame.clear();
+    s.MainMap.clear();
+}
+
+// A won mission is announced a little after it was won, a lost one a little after its defeat.
+void endOfMission(Battle& battle)
+{
+    BattleState& s = *battle.state;
+    GameState& game = battle.game;
+    if (game.MissionWon) {
+        s.InputLocked = true;
+        s.FireHeld = false;
+        s.MoveOrder = false;
+        if (++s.EndDelayCounter > 50) {
+            SetScreenText(s.ScreenText, 1, 1, "Mission completed", 2, EndTextFrame, EndTextFill);
+            ++game.CurrentMission;
+            game.MissionOver = true;
+            endBattlePictures(s);
+        }
+    } else if (s.DefeatFlag) {
+        s.InputLocked = true;
+        if (++s.EndDelayCounter > 30) {
+            PlaySound(battle, 5);
+            Music(battle, "pause");
+            SetScreenText(s.ScreenText, 1, 1, "Mission Failed", 2, EndTextFrame, EndTextFill);
+            game.MissionOver = true;
+            endBattlePictures(s);
+        }
+    }
+}
+
+// The marker, the troop, the leader's medal, the status display and the pointer, then the end of
+// the mission.
+void troopAndDisplay(Battle& battle)
+{
+    BattleState& s = *battle.state;
+    MoveMarkerPhase(battle);
+    drawTroop(battle);
+    if (s.TroopCount > 0 && s.FramesSinceMove > 20)
+        drawLeaderMedal(battle);
+    if (!s.InputLocked) {
+        ++s.IdleFrames;
+        ++s.FramesSinceMove;
+        if (s.PointerMode == "13" && s.IdleFrames > 40 && s.TroopCount > 0) {
+            if (s.IdleFrames == 41)
+                PlaySound(battle, 15);
+            drawRosterPanel(battle);
+        }
+        drawStatusBar(battle);
+        drawPointer(battle);
+    }
+    endOfMission(battle);
+}
+
+// A text requested in this frame is typed into the view and held before the frame goes on.
+void showRequestedText(Battle& battle)
+{
+    BattleState& s = *battle.state;
+    if (!s.ScreenText.pending)
+        return;
+    FramePresentation frame{battle.clock,
+                            battle.pumpEvents,
+                            [&battle](const platform::gfx::Picture& view) {
+                                platform::gfx::stretchBlt(battle.GameScreen, 0, 0, battle.GameScreen.width(),
+                                                          battle.GameScreen.height(), view, 0, 0, view.width(),
+                                                          view.height());
+                            },
+                            s.MainFrame,
+                            s.MiniGet,
+                            s.MiniGetCopy,
+                            s.CameraX,
+                            s.CameraY,
+                            battle.game.ViewWidth,
+                            battle.game.ViewHeight,
+                            battle.game.LogicalWidth,
+                            battle.game.LogicalHeight,
+                            s.SpriteOffsetY,
+                            s.WaitKey,
+                            s.KeyAck};
+    ShowFrame(s.ScreenText, frame);
+    s.ScreenText.clear();
 }
 
 // The view rectangle of the composed frame, stretched over the whole window.
@@ -24,11 +162,30 @@ void presentFrame(Battle& battle)
 
 void MainLoop(Battle& battle)
 {
+    BattleState& s = *battle.state;
     beginFrame(battle);
-    // The phases run here, in this order: mouse; (menu closed) cooldowns, fire order, move order,
-    // music start, scripted animations, enemy AI animations, conditions, formation, soldiers,
-    // enemy terrain, camera, objects, enemies, fallen soldiers, living soldiers, bullets, marker,
-    // troop sprites and end of the mission; then the in-game menu when it is open.
+    readMouse(battle);
+    if (!s.MenuOpen) {
+        CooldownPhase(s);
+        orders(battle);
+        musicStart(battle);
+        ScriptedAnimationsPhase(battle);
+        EnemyAiPhase(battle);
+        ConditionsPhase(battle);
+        FormationPhase(s);
+        SoldiersPhase(battle);
+        EnemyTerrainPhase(s);
+        CameraPhase(battle);
+        ObjectsPhase(battle);
+        EnemiesPhase(battle);
+        DeadSoldiersPhase(battle);
+        LivingSoldiersPhase(battle);
+        BulletsPhase(battle);
+        troopAndDisplay(battle);
+    } else {
+        MenuPhase(battle);
+    }
+    showRequestedText(battle);
     presentFrame(battle);
 }
 

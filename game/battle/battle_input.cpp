@@ -1,0 +1,144 @@
+#include "game/battle/battle_input.h"
+
+#include "game/battle/battle_numbers.h"
+#include "game/battle/troop_orders.h"
+
+namespace tolvar::battle {
+
+namespace {
+
+constexpr int KeyEnd = 69;     // "E"
+constexpr int KeyEscape = 27;
+constexpr int KeyMusic = 77;   // "M"
+constexpr int KeySound = 83;   // "S"
+
+// Window pixels per view pixel on one axis; a window of no size counts as one.
+double pixelsPerViewPixel(int windowPx, int logical)
+{
+    if (windowPx <= 0 || logical <= 0)
+        return 1;
+    return static_cast<double>(windowPx) / logical;
+}
+
+void panelClick(Battle& battle, double cx, double cy)
+{
+    BattleState& s = *battle.state;
+    if (10 < cx && cx < 28 && 0 < cy && cy < 18) {
+        s.PointerMode = "13";
+        PlaySound(battle, 15);
+        return;
+    }
+    if (!(8 < cx && cx < 30))
+        return;
+    for (int k = 1; k <= 4; ++k) {
+        if (!(15 * k < cy && cy < 15 * k + 15))
+            continue;
+        switch (k) {
+        case 1:
+            s.FireMode = 1;
+            break;
+        case 2:
+            s.FireMode = 2;
+            break;
+        case 3:
+            reloadFromPooledClips(s);
+            break;
+        default:
+            reloadEmptySoldiers(s);
+            break;
+        }
+    }
+}
+
+} // namespace
+
+CursorPoint GetMousePos(Battle& battle)
+{
+    return battle.cursorPos ? battle.cursorPos() : CursorPoint{};
+}
+
+void Form_KeyDown(Battle& battle, int keyCode)
+{
+    BattleState& s = *battle.state;
+    GameState& game = battle.game;
+    if (keyCode == KeyEnd)
+        s.EndProgram = true;
+    if (keyCode == KeyEscape && !s.WaitKey) {
+        if (!s.MenuOpen) {
+            s.MenuOpen = true;
+            s.MenuStage = "15";
+        } else {
+            s.MenuStage = "17";
+        }
+    }
+    if (keyCode == KeyMusic) {
+        if (game.MusicOn) {
+            Music(battle, "pause");
+            game.MusicOn = false;
+        } else {
+            Music(battle, "play");
+            game.MusicOn = true;
+        }
+    }
+    if (keyCode == KeySound)
+        game.SoundOn = !game.SoundOn;
+    if (s.WaitKey)
+        s.KeyAck = true;
+}
+
+void GameScreen_MouseDown(Battle& battle, int button, int x, int y)
+{
+    BattleState& s = *battle.state;
+    if (s.WaitKey)
+        s.KeyAck = true;
+    if (s.MenuOpen) {
+        if (button == 1)
+            s.FireHeld = true;
+        if (button == 2)
+            s.MoveOrder = true;
+        const CursorPoint c = GetMousePos(battle);
+        s.MenuClickX = toInteger(c.x / 2.0);
+        s.MenuClickY = toInteger(c.y / 2.0);
+        return;
+    }
+    s.IdleFrames = 0;
+    if (s.InputLocked)
+        return;
+    const double cx = x / pixelsPerViewPixel(s.WindowWidthPx, battle.game.LogicalWidth);
+    const double cy = y / pixelsPerViewPixel(s.WindowHeightPx, battle.game.LogicalHeight);
+    if (s.PointerMode == "14") {
+        panelClick(battle, cx, cy);
+        return;
+    }
+    if (10 < cx && cx < 28 && 0 < cy && cy < 18) {
+        s.PointerMode = "14";
+        s.PointerKind = 2;
+        PlaySound(battle, 15);
+        return;
+    }
+    if (button == 1)
+        s.FireHeld = true;
+    if (button == 2)
+        s.MoveOrder = true;
+}
+
+void GameScreen_MouseMove(Battle& battle)
+{
+    battle.state->IdleFrames = 0;
+}
+
+void GameScreen_MouseUp(Battle& battle, int button)
+{
+    BattleState& s = *battle.state;
+    s.IdleFrames = 0;
+    if (s.InputLocked)
+        return;
+    if (button == 1) {
+        s.FireHeld = false;
+        s.Spread = 0;
+    }
+    if (button == 2)
+        s.MoveOrder = false;
+}
+
+} // namespace tolvar::battle

@@ -1,0 +1,21 @@
+#pragma once
+// The battle window's keys and mouse buttons. They only set the flags and fields that the next
+// frame acts on; every effect on the battle happens inside the frame.
+
+#include "game/battle/battle.h"
+
+namespace tolvar::battle {
+
+// The cursor position in the window's pixels, not clamped (outside the window it lies outside).
+CursorPoint GetMousePos(Battle& battle);
+
+// A key pressed: "E" ends the program, Esc opens or closes the menu (not while a text waits),
+// "M" switches the music, "S" the sound effects; any key acknowledges a waiting text.
+void Form_KeyDown(Battle& battle, int keyCode);
+
+// Mouse events on `GameScreen`, in the window's pixels; button 1 is the left one, 2 the right one.
+void GameScreen_MouseDown(Battle& battle, int button, int x, int y);
+void GameScreen_MouseMove(Battle& battle);
+void GameScreen_MouseUp(Battle& battle, int button);
+
+} // namespace tolvar::battle
