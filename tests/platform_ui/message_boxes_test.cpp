@@ -1,9 +1,14 @@
 // The message box service: scripted answers, the record of boxes shown, and failures for boxes
 // nobody expected.
 
+#include "platform/ui/form.h"
 #include "platform/ui/message_boxes.h"
 #include "ui_test_support.h"
 
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
@@ -82,4 +87,45 @@ TEST(ScriptedMessageBoxes, InstallsItselfWhileItLives)
         EXPECT_EQ(&messageBoxes(), &boxes);
     }
     EXPECT_EQ(&messageBoxes(), before);
+}
+
+TEST(QtMessageBoxes, ShowsTitleAndLinesAndGivesTheAnswerAlsoOverADisabledWindow)
+{
+    // The file commands disable the main window before they ask their question.
+    Form main("Editor main");
+    main.resize(200, 100);
+    main.show();
+    QApplication::setActiveWindow(main.widget());
+    main.setEnabled(false);
+
+    bool answerable = false;
+    QString shownText;
+    QString shownTitle;
+    QTimer::singleShot(0, [&] {
+        QMessageBox* box = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (auto* found = qobject_cast<QMessageBox*>(w); found != nullptr && found->isVisible()) {
+                box = found;
+            }
+        }
+        if (box == nullptr) {
+            ADD_FAILURE() << "no message box on screen";
+            return;
+        }
+        answerable = box->isEnabled();
+        shownText = box->text();
+        shownTitle = box->windowTitle();
+        if (answerable) {
+            box->button(QMessageBox::No)->click(); // as the user would
+        } else {
+            box->done(QMessageBox::No); // the user could not; end the test
+        }
+    });
+    QtMessageBoxes boxes;
+    const MsgAnswer answer = boxes.show(
+        {"The mission wasn't saved.\rSave now?", MsgButtons::YesNoCancel, MsgIcon::Question, "Editor"});
+    EXPECT_TRUE(answerable);
+    EXPECT_EQ(answer, MsgAnswer::No);
+    EXPECT_EQ(shownText, QStringLiteral("The mission wasn't saved.\nSave now?"));
+    EXPECT_EQ(shownTitle, QStringLiteral("Editor"));
 }

@@ -27,7 +27,8 @@ namespace gfx = platform::gfx;
 
 namespace {
 
-class Gallery : public Form {
+class Gallery : public Form
+{
 public:
     explicit Gallery(const std::string& folder) : Form("Control gallery")
     {
@@ -133,8 +134,8 @@ public:
 
         save.move(450, 216, 85, 28);
         save.onClick = [this] {
-            const MsgAnswer answer = msgBox("This mission already exist.\rOverwrite mission?", MsgButtons::YesNo,
-                                            MsgIcon::Question, "Overwright?");
+            const MsgAnswer answer = msgBox("This mission already exist.\rOverwrite mission?",
+                                            MsgButtons::YesNo, MsgIcon::Question, "Overwright?");
             say(answer == MsgAnswer::Yes ? "Overwrite: Yes" : "Overwrite: No");
         };
         back.move(545, 216, 85, 28);
