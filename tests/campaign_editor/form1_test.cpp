@@ -357,3 +357,21 @@ TEST_F(CampaignEditor, TheMissionEditorStartsOnlyWhenItIsThere)
     EXPECT_EQ(started, "0\n");
     EXPECT_TRUE(m_boxes.shown().empty());
 }
+
+TEST_F(CampaignEditor, SavingLeavesAScratchFileOfTheUsersAlone)
+{
+    const QString before = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(m_dir.path()));
+    ASSERT_TRUE(platform::text::writeFileAtomic("temp.txt", "mine\r\n").ok);
+    Form1& f = form();
+    f.NameField.setText("Ann\r\nBob");
+    user::click(f.SaveAsBut);
+    f.SaveTXT.setText("gamma");
+    m_boxes.acknowledge();
+    user::click(f.SaveOK);
+    std::string scratch;
+    EXPECT_TRUE(platform::text::readFile("temp.txt", scratch));
+    EXPECT_EQ(scratch, "mine\r\n");
+    EXPECT_NE(fileBytes("gamma.cfc").find("<Nomes>\r\nAnn\r\nBob\r\n<-Nomes>\r\n"), std::string::npos);
+    QDir::setCurrent(before);
+}
