@@ -310,7 +310,7 @@ Samples render(const Song& s)
         // Harmony.
         std::vector<double> freqs;
         for (int k : {0, 2, 4})
-            freqs.push_back(noteFrequency(degreeToNote(s, chord + k, 2)));
+            freqs.push_back(noteFrequency(degreeToNote(s, chord + k, 1)));
         if (s.pad)
             padChord(mix, at(b, 0), bar * 0.98, freqs, section == 2 ? 0.2f : 0.14f);
         // Bass.
@@ -328,7 +328,7 @@ Samples render(const Song& s)
         if (s.arpeggio && section != 0) {
             for (int e = 0; e < 8; ++e) {
                 int tone = chord + std::vector<int>{0, 2, 4, 7, 4, 2, 0, 4}[std::size_t(e)];
-                leadNote(tuneMix, at(b, e * 0.5), beat * 0.45, noteFrequency(degreeToNote(s, tone, 3)),
+                leadNote(tuneMix, at(b, e * 0.5), beat * 0.45, noteFrequency(degreeToNote(s, tone, 2)),
                          Lead::Pluck, 0.12f, s.seed + std::uint32_t(b * 8 + e));
             }
         }
@@ -337,13 +337,13 @@ Samples render(const Song& s)
             int pos = (b % 8) / 2; // which phrase of the A A' B A plan
             const std::vector<MelodyNote>& p = phrases[pos == 2 ? 2 : pos == 1 ? 1 : 0];
             int half = b % 2;
-            int octave = section == 0 ? 2 : 3;
+            int octave = section == 0 ? 1 : 2;
             for (const MelodyNote& n : p) {
                 if (n.step / 8 != half)
                     continue;
                 int deg = n.degree;
                 if (pos == 1 && n.step >= 12)
-                    deg = s.progression[std::size_t(b % unit)] + 7 * (octave - 2); // A': resolve
+                    deg = s.progression[std::size_t(b % unit)] + 7; // A': come home to the chord
                 leadNote(tuneMix, at(b, (n.step % 8) * 0.5), beat * 0.5 * n.length * 0.92,
                          noteFrequency(degreeToNote(s, deg, octave)), s.lead, section == 0 ? 0.14f : 0.2f,
                          s.seed + std::uint32_t(b * 16 + n.step));
@@ -405,10 +405,10 @@ Samples render(const Song& s)
         // A closing chord held over the last two bars.
         std::vector<double> freqs;
         for (int k : {0, 2, 4, 7})
-            freqs.push_back(noteFrequency(degreeToNote(s, k, 2)));
+            freqs.push_back(noteFrequency(degreeToNote(s, k, 1)));
         padChord(mix, at(bars, 0), bar * 1.5, freqs, 0.22f);
         bassNote(mix, at(bars, 0), bar * 1.5, noteFrequency(s.root), 0.3f);
-        leadNote(tuneMix, at(bars, 0), bar * 1.5, noteFrequency(degreeToNote(s, 7, 3)), s.lead, 0.2f, s.seed);
+        leadNote(tuneMix, at(bars, 0), bar * 1.5, noteFrequency(degreeToNote(s, 7, 2)), s.lead, 0.2f, s.seed);
         kick(drumMix, at(bars, 0), 0.5f);
     }
     // The echo on the tune: a feedback delay of three eighths. A looping piece runs the delay
