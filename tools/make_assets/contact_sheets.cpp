@@ -3,6 +3,7 @@
 
 #include "tools/make_assets/battle_sheets.h"
 #include "tools/make_assets/catalogue.h"
+#include "tools/make_assets/screen_art.h"
 #include "tools/make_assets/soldier_art.h"
 #include "tools/make_assets/tile_art.h"
 
@@ -154,6 +155,31 @@ Canvas battleScene()
     return scene;
 }
 
+// The in-game menu as the battle lays it out: a black 200 x 200 panel with a white frame.
+Canvas menuPreview()
+{
+    Canvas pmp = menuButtons();
+    Canvas menu(202, 202, kWhite);
+    menu.rect(1, 1, 200, 200, kBlack);
+    auto button = [&](int cell, int x, int y) {
+        blit(menu, 1 + x, 1 + y, 37, 48, pmp, 1 + 38 * (cell - 1), 1, Op::Copy);
+    };
+    auto strip = [&](int row, int x, int y) {
+        blit(menu, 1 + x, 1 + y, 75, 16, pmp, 343, 1 + 16 * (row - 1), Op::Copy);
+    };
+    for (int k = 1; k <= 10; ++k) {
+        int cell = k == 3 ? 6 : k == 8 || k == 9 ? 7 : 5;
+        button(cell, 9 + 37 * ((k - 1) % 5), k <= 5 ? 50 : 98);
+    }
+    button(2, 9, 1);
+    button(4, 157, 1);
+    button(8, 157, 147);
+    strip(1, 64, 10);
+    strip(3, 10, 150);
+    strip(2, 64, 183);
+    return menu;
+}
+
 } // namespace
 
 bool writeContactSheets(const std::string& dir)
@@ -172,6 +198,7 @@ bool writeContactSheets(const std::string& dir)
     }
     ok = savePng(paintMap(sampleMap()).scaled(2), dir + "/sample_map.png") && ok;
     ok = savePng(battleScene().scaled(3), dir + "/battle_scene.png") && ok;
+    ok = savePng(menuPreview().scaled(3), dir + "/menu_preview.png") && ok;
     return ok;
 }
 
