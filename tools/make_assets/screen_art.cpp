@@ -190,9 +190,11 @@ Canvas logo()
     int x0 = 47 + (200 - w) / 2, y0 = 8;
     // Extruded shadow first, then the face.
     for (int d = 4; d >= 1; --d)
-        printText(letters, x0 + d, y0 + d, name, mix(0x3A1A0A, 0x1A0A04, d / 4.0), scale);
+        for (int bold = 0; bold <= 2; ++bold)
+            printText(letters, x0 + d + bold, y0 + d, name, mix(0x3A1A0A, 0x1A0A04, d / 4.0), scale);
     Canvas face(247, 206, kClear);
-    printText(face, x0, y0, name, 0xFFFFFF, scale);
+    for (int bold = 0; bold <= 2; ++bold) // heavier strokes than the plain letters
+        printText(face, x0 + bold, y0, name, 0xFFFFFF, scale);
     for (int y = 0; y < 206; ++y)
         for (int x = 0; x < 247; ++x)
             if (face.at(x, y) != kClear) {
@@ -315,15 +317,14 @@ Canvas titlePicture()
     Canvas pic(247, 206, kClear);
     // Crossed rifles behind a helmet badge, under the name.
     auto rifle = [&](int x1, int y1, int x2, int y2) {
-        for (int w = -1; w <= 1; ++w) {
+        for (int w = -2; w <= 1; ++w)
             pic.line(x1, y1 + w, x2, y2 + w, 0x2A2A2E);
-        }
-        pic.line(x1, y1 - 1, x2, y2 - 1, 0x6A6A72);
+        pic.line(x1, y1 - 2, x2, y2 - 2, 0x6A6A72);
         // Wooden stock at the lower end.
         int sx = x2 + (x1 < x2 ? -14 : 14);
         int sy = y2 - 12;
-        for (int w = -2; w <= 2; ++w)
-            pic.line(sx, sy + w, x2, y2 + w, 0x7A4A22);
+        for (int w = -3; w <= 3; ++w)
+            pic.line(sx, sy + w, x2, y2 + w, w < -1 ? 0x9A6A3A : 0x7A4A22);
     };
     rifle(92, 62, 206, 148);
     rifle(202, 62, 88, 148);
