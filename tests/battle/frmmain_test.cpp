@@ -1,0 +1,90 @@
+// The battle window: prepares once, shows the battle stretched over its picture box, hides at the
+// hand-over.
+
+#include "battle_test_support.h"
+
+#include "game/battle/frmmain.h"
+
+#include <QApplication>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <functional>
+
+using namespace tolvar::battle;
+
+namespace {
+
+void ensureApplication()
+{
+    if (QApplication::instance() == nullptr) {
+        static int argc = 1;
+        static char name[] = "test_battle";
+        static char* argv[] = {name, nullptr};
+        new QApplication(argc, argv);
+    }
+}
+
+TEST(Frmmain, MissingBitmapStopsTheBattleWithItsName)
+{
+    ensureApplication();
+    battle_test::ProgramFolder folder;
+    tolvar::GameState game;
+    game.programFolder = folder.path();
+    platform::clock::ManualClock clock;
+    Battle battle(game, clock);
+    Frmmain window(battle, {});
+    const Handover h = window.run();
+    EXPECT_EQ(h.next, tolvar::Screen::Quit);
+    EXPECT_NE(h.message.find("map.bmp"), std::string::npos);
+    EXPECT_FALSE(window.form().visible());
+}
+
+TEST(Frmmain, ShowsTheMapUntilTheWindowIsClosed)
+{
+    ensureApplication();
+    battle_test::ProgramFolder folder;
+    for (const char* file : {"soldiers.bmp", "fire.bmp", "cursor.bmp", "anim.bmp", "mapobjts.bmp", "efeitos.bmp",
+                             "showbar.bmp", "menubar.bmp", "qualifica.bmp"}) {
+        ASSERT_TRUE(platform::gfx::Picture(4, 3).save(folder.path() + "/arquivos/grafico/" + file));
+    }
+    ASSERT_TRUE(battle_test::tileSheet().save(folder.path() + "/arquivos/grafico/map.bmp"));
+    folder.copyFixture("objects_only.cfm", "arquivos/campanha/depot.cfm");
+
+    tolvar::GameState game;
+    game.programFolder = folder.path();
+    game.MissionName[1] = "depot";
+    game.CurrentMission = 1;
+    platform::clock::ManualClock clock;
+    Battle battle(game, clock);
+    Frmmain window(battle, {});
+    EXPECT_EQ(window.form().caption(), "VEDE Gorsefield");
+
+    // This mission has no troop, so the camera stays where it is put; frames do not move it yet.
+    battle.state->CameraX = 1;
+    battle.state->CameraY = 1;
+    // Close the window once a few frames have run (each frame waits 30 ms of the manual clock).
+    const platform::clock::Tick start = clock.tickCount();
+    std::function<void()> closeLater = [&] {
+        if (clock.tickCount() < start + 100) {
+            QTimer::singleShot(0, closeLater);
+            return;
+        }
+        EXPECT_TRUE(window.form().visible());
+        window.form().unload();
+    };
+    QTimer::singleShot(0, closeLater);
+
+    const Handover h = window.run();
+    EXPECT_EQ(h.next, tolvar::Screen::Quit);
+    EXPECT_FALSE(window.form().visible());
+    const BattleState& s = *battle.state;
+    EXPECT_EQ(s.WindowWidthPx, 640);
+    EXPECT_EQ(s.WindowHeightPx, 480);
+    const platform::gfx::Picture& shown = window.GameScreen().picture();
+    ASSERT_EQ(shown.width(), 640);
+    EXPECT_EQ(shown.pixel(0, 0), battle_test::tileColour(1));
+    EXPECT_EQ(shown.pixel(639, 479), battle_test::tileColour(1));
+}
+
+} // namespace
