@@ -2,6 +2,7 @@
 
 #include "tools/make_assets/audio.h"
 #include "tools/make_assets/battle_sheets.h"
+#include "tools/make_assets/hud_sheets.h"
 #include "tools/make_assets/music.h"
 #include "tools/make_assets/screen_art.h"
 #include "tools/make_assets/soldier_art.h"

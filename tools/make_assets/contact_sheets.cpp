@@ -3,6 +3,7 @@
 
 #include "tools/make_assets/battle_sheets.h"
 #include "tools/make_assets/catalogue.h"
+#include "tools/make_assets/hud_sheets.h"
 #include "tools/make_assets/screen_art.h"
 #include "tools/make_assets/soldier_art.h"
 #include "tools/make_assets/tile_art.h"

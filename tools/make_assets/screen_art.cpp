@@ -1,6 +1,7 @@
 #include "tools/make_assets/screen_art.h"
 
 #include "tools/make_assets/battle_sheets.h"
+#include "tools/make_assets/hud_sheets.h"
 #include "tools/make_assets/pixel_font.h"
 #include "tools/make_assets/sheet.h"
 #include "tools/make_assets/soldier_art.h"
