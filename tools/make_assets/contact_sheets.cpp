@@ -191,8 +191,7 @@ bool writeContactSheets(const std::string& dir)
     for (const BitmapFile& b : bitmapFiles()) {
         std::string name = b.name.substr(0, b.name.size() - 4) + ".png";
         Canvas pic = b.draw();
-        int factor = pic.width() > 400 ? 2 : 4;
-        if (!savePng(enlarged(pic, factor), dir + "/" + name)) {
+        if (!savePng(enlarged(pic, 4), dir + "/" + name)) {
             std::cerr << "make_assets: cannot write " << dir << "/" << name << "\n";
             ok = false;
         }
