@@ -38,6 +38,7 @@ TEST(ScreenTextPlacement, KeepsTheTextInsideTheView)
         {"below the bottom", 100, 258, "Hi", 1, 104, 230},
         {"message", 100, 100, "Move", 2, 148, 60},
         {"odd message", 0, 0, "Go!", 2, 151, 60},
+        {"any other style stands like a message", 100, 100, "Move", 5, 148, 60},
     };
     for (const PlacementCase& k : cases) {
         SCOPED_TRACE(k.name);
