@@ -70,7 +70,7 @@ bool runFrames(Battle& battle, const DriverHooks& hooks)
     s.FrameStart = battle.clock.tickCount();
     do {
         battle.clock.waitUntil(s.FrameStart + FramePeriod, hooks.pumpEvents ? hooks.pumpEvents : noEvents);
-        if (hooks.programEnding && hooks.programEnding())
+        if (s.EndProgram || (hooks.programEnding && hooks.programEnding()))
             return false;
         if (game.InGame) {
             if (hooks.frame)

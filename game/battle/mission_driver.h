@@ -16,7 +16,8 @@ struct DriverHooks {
     std::function<void()> showWindow;
     // Lets the window process its pending events (called while waiting for each frame).
     std::function<void()> pumpEvents;
-    // True once the program is to end (the window was closed, or the key "E").
+    // True once the program is to end (the window was closed); the key "E" ends it through
+    // `EndProgram` as well.
     std::function<bool()> programEnding;
     // Reads the settings file, or writes it with the defaults, and picks a random track when the
     // settings ask for one.

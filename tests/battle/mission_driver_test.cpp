@@ -250,6 +250,13 @@ TEST_F(MissionDriverTest, ClosingTheProgramEndsTheLoop)
     hooks.frame = [] {};
     hooks.programEnding = [this] { return pumps > 3; };
     EXPECT_EQ(play().next, Screen::Quit);
+
+    // The key "E" during a frame.
+    hooks.programEnding = nullptr;
+    int frames = 0;
+    hooks.frame = [&] { battle.state->EndProgram = ++frames == 2; };
+    EXPECT_EQ(play().next, Screen::Quit);
+    EXPECT_EQ(frames, 2);
 }
 
 TEST(BattleSheets, MissingBitmapIsNamedAndAllTenLoad)
