@@ -86,6 +86,19 @@ TEST(DrawPointer, ClippedAtTheFrameEdge)
     EXPECT_EQ(frame.pixel(0, 17), Background);
 }
 
+TEST(DrawDoll, PointsFarOutsideTheFrameDrawNothing)
+{
+    const SpriteSheets sheets = makeSheets();
+    Picture frame(40, 40, Background);
+    // 2^32 + 20 would wrap round to 20 in a 32-bit pixel.
+    for (double far : {1e12, -1e12, 4294967316.0, -4294967276.0}) {
+        DrawDoll(frame, sheets, far, 20, 1, 1, 0, 1);
+        DrawDoll(frame, sheets, 20, far, 1, 1, 0, 1);
+        DrawPointer(frame, sheets, far, far, 1);
+    }
+    expectOnlyRect(frame, 0, 0, 0, 0);
+}
+
 struct CellCase
 {
     std::string name;
