@@ -8,6 +8,8 @@ namespace platform::ui {
 
 Frame::Frame(Parent parent, const std::string& caption) : Control(parent, new QGroupBox)
 {
+    // A frame covers what lies beneath it: panels shown in one place hide each other.
+    widget()->setAutoFillBackground(true);
     setCaption(caption);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 // A frame: a captioned box that holds other controls; hiding or moving it hides or moves them.
+// It is opaque: a frame covers the controls beneath it.
 
 #include "platform/ui/control.h"
 

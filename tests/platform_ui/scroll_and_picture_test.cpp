@@ -1,7 +1,8 @@
-// Scroll bars, picture boxes and shapes.
+// Scroll bars, picture boxes, shapes and frames.
 
 #include "platform/ui/events.h"
 #include "platform/ui/form.h"
+#include "platform/ui/frame.h"
 #include "platform/ui/keys.h"
 #include "platform/ui/picture_box.h"
 #include "platform/ui/scroll_bar.h"
@@ -172,4 +173,25 @@ TEST(Shape, LetsTheMouseThroughToTheControlBeneath)
     doEvents();
     const QImage shown = form.widget()->grab().toImage();
     EXPECT_EQ(shown.pixel(5, 5) & 0xFFFFFF, 0xFFFF00u);
+}
+
+TEST(Frame, CoversWhatLiesBeneathAndHidesItsControlsWithIt)
+{
+    CanvasForm form;
+    form.canvas.picture() = platform::gfx::Picture(100, 80, 0xFF0000);
+    Frame panel(form, "Save");
+    panel.move(5, 5, 100, 80);
+    PictureBox inside(panel);
+    inside.move(60, 40, 10, 10);
+    inside.picture() = platform::gfx::Picture(10, 10, 0x00FF00);
+    form.show();
+    doEvents();
+    const QImage shown = form.widget()->grab().toImage();
+    EXPECT_NE(shown.pixel(30, 40) & 0xFFFFFF, 0xFF0000u); // the frame, not the canvas beneath
+    EXPECT_EQ(shown.pixel(70, 50) & 0xFFFFFF, 0x00FF00u); // a control inside, placed in frame pixels
+    panel.hide();
+    EXPECT_FALSE(inside.widget()->isVisible());
+    EXPECT_TRUE(inside.visible()); // its own flag is unchanged
+    const QImage hidden = form.widget()->grab().toImage();
+    EXPECT_EQ(hidden.pixel(30, 40) & 0xFFFFFF, 0xFF0000u);
 }
