@@ -7,11 +7,11 @@ namespace tolvar::battle {
 std::string loadBattleSheets(BattleSheets& sheets, const std::string& graficoFolder)
 {
     const std::pair<const char*, platform::gfx::Picture*> files[] = {
-        {"map.bmp", &sheets.MPP},          {"soldiers.bmp", &sheets.SPP},
-        {"fire.bmp", &sheets.Fires},       {"cursor.bmp", &sheets.Ponteiro},
-        {"anim.bmp", &sheets.MoveAnim},    {"mapobjts.bmp", &sheets.MapObjts},
-        {"efeitos.bmp", &sheets.Efect},    {"showbar.bmp", &sheets.ShowBar},
-        {"menubar.bmp", &sheets.MenuBar},  {"qualifica.bmp", &sheets.Medals},
+        {"map.bmp", &sheets.MPP},         {"soldiers.bmp", &sheets.SPP},
+        {"fire.bmp", &sheets.Fires},      {"cursor.bmp", &sheets.Ponteiro},
+        {"anim.bmp", &sheets.MoveAnim},   {"mapobjts.bmp", &sheets.MapObjts},
+        {"efeitos.bmp", &sheets.Efect},   {"showbar.bmp", &sheets.ShowBar},
+        {"menubar.bmp", &sheets.MenuBar}, {"qualifica.bmp", &sheets.Medals},
     };
     std::string folder = graficoFolder;
     if (!folder.empty() && folder.back() != '/')

@@ -14,7 +14,8 @@ constexpr int ScreenHeight = 480;
 constexpr int TwipsPerPixel = 15;
 } // namespace
 
-Frmmain::Frmmain(Battle& battle, DriverHooks hooks) : m_battle(battle), m_hooks(std::move(hooks)), m_form("VEDE Gorsefield")
+Frmmain::Frmmain(Battle& battle, DriverHooks hooks)
+    : m_battle(battle), m_hooks(std::move(hooks)), m_form("VEDE Gorsefield")
 {
     m_form.setBackColor(0x404040);
     m_form.resize(ScreenWidth, ScreenHeight);

@@ -12,7 +12,8 @@
 
 namespace tolvar::battle {
 
-class Frmmain {
+class Frmmain
+{
 public:
     // `hooks` carries the settings and music hooks; the window adds its own.
     Frmmain(Battle& battle, DriverHooks hooks);

@@ -12,13 +12,15 @@
 namespace tolvar::battle {
 
 // The outcome of a load: ok, or the message the game shows instead of the battle.
-struct LoadResult {
+struct LoadResult
+{
     bool ok = true;
     std::string message;
     explicit operator bool() const { return ok; }
 };
 
-struct LoadOptions {
+struct LoadOptions
+{
     // Seed the random numbers from the time of day first, so each battle gets a fresh sequence.
     bool seedRandom = true;
     // Lets pending window events run once while the load clears the pictures.

@@ -131,8 +131,8 @@ void showRequestedText(Battle& battle)
                             battle.pumpEvents,
                             [&battle](const platform::gfx::Picture& view) {
                                 platform::gfx::stretchBlt(battle.GameScreen, 0, 0, battle.GameScreen.width(),
-                                                          battle.GameScreen.height(), view, 0, 0, view.width(),
-                                                          view.height());
+                                                          battle.GameScreen.height(), view, 0, 0,
+                                                          view.width(), view.height());
                             },
                             s.MainFrame,
                             s.MiniGet,

@@ -93,9 +93,10 @@ Handover MainDo(Battle& battle, const DriverHooks& hooks, bool seedRandom)
         return {nextScreen(game), {}};
 
     s.ClipRounds = 22;
-    const std::string& name = game.CurrentMission >= 0 && game.CurrentMission < static_cast<int>(game.MissionName.size())
-                                  ? game.MissionName[game.CurrentMission]
-                                  : std::string();
+    const std::string& name =
+        game.CurrentMission >= 0 && game.CurrentMission < static_cast<int>(game.MissionName.size())
+            ? game.MissionName[game.CurrentMission]
+            : std::string();
     LoadOptions options;
     options.seedRandom = seedRandom;
     options.pumpEvents = hooks.pumpEvents;
@@ -121,8 +122,8 @@ Handover MainDo(Battle& battle, const DriverHooks& hooks, bool seedRandom)
     s.ViewScaleY = static_cast<float>(s.WindowHeightPx) / static_cast<float>(game.ViewHeight);
 
     // The track is loaded now and started by the frame a little after the mission begins.
-    if (game.CurrentTrack >= 1 && game.CurrentTrack <= TrackCount && game.TrackAvail[game.CurrentTrack] == "on" &&
-        hooks.loadTrack)
+    if (game.CurrentTrack >= 1 && game.CurrentTrack <= TrackCount &&
+        game.TrackAvail[game.CurrentTrack] == "on" && hooks.loadTrack)
         hooks.loadTrack(game.CurrentTrack);
 
     if (!runFrames(battle, hooks)) {

@@ -11,7 +11,8 @@
 namespace tolvar::battle {
 
 // What the driver needs from the window and the sound; every hook may be left empty.
-struct DriverHooks {
+struct DriverHooks
+{
     // Shows the battle window at its size and updates the window fields of the battle state.
     std::function<void()> showWindow;
     // Lets the window process its pending events (called while waiting for each frame).
@@ -32,7 +33,8 @@ struct DriverHooks {
 
 // Where the battle screen hands over, with the message to show when the mission could not be
 // loaded.
-struct Handover {
+struct Handover
+{
     Screen next = Screen::Briefing;
     std::string message;
 };

@@ -50,20 +50,22 @@ inline std::string quoted(const std::string& text)
 }
 
 // A mission text in the file layout; every section can be changed before building it.
-struct MissionText {
+struct MissionText
+{
     int cols = 25;
     int rows = 25;
-    std::vector<std::string> map;  // rows; empty means every cell "01"
+    std::vector<std::string> map; // rows; empty means every cell "01"
     std::vector<std::string> objects;
     std::vector<std::string> enemies;
     std::vector<std::string> troop = {quoted("02,02"), quoted("4 "), quoted("01"),
                                       quoted("01"),    quoted("01"), quoted("1")};
-    std::vector<std::string> scripts;  // raw lines between the troop and "<Fim>"
+    std::vector<std::string> scripts; // raw lines between the troop and "<Fim>"
 
     std::string bytes() const
     {
-        std::vector<std::string> lines = {"<Info>", quoted("Test"), quoted(""), std::to_string(cols),
-                                          std::to_string(rows), "<-Info>", "<Map>"};
+        std::vector<std::string> lines = {
+            "<Info>",  quoted("Test"), quoted(""), std::to_string(cols), std::to_string(rows),
+            "<-Info>", "<Map>"};
         if (map.empty()) {
             std::string row;
             for (int x = 0; x < cols; ++x)
@@ -92,7 +94,8 @@ struct MissionText {
 };
 
 // A programs' folder of its own for one test, with "arquivos/" and its subfolders.
-class ProgramFolder {
+class ProgramFolder
+{
 public:
     ProgramFolder()
     {

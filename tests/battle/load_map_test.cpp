@@ -19,7 +19,8 @@ using platform::gfx::kWhite;
 
 namespace {
 
-class LoadMapTest : public ::testing::Test {
+class LoadMapTest : public ::testing::Test
+{
 protected:
     LoadMapTest() : state(std::make_unique<BattleState>()), sheet(battle_test::tileSheet())
     {
@@ -66,11 +67,13 @@ TEST_F(LoadMapTest, FullMissionFillsObjectsEnemiesAndScripts)
     EXPECT_EQ(s.ObjectRaw[4].mark, 3);
 
     // Enemies: the AI name and whether its animation starts at once.
-    struct Expected {
+    struct Expected
+    {
         const char* name;
         bool pending;
     };
-    const Expected enemies[] = {{"None", false}, {"", false}, {"Guard", true}, {"Guard", false}, {"Guard", true}};
+    const Expected enemies[] = {
+        {"None", false}, {"", false}, {"Guard", true}, {"Guard", false}, {"Guard", true}};
     for (int e = 1; e <= 5; ++e) {
         SCOPED_TRACE(e);
         const DollRecord& d = s.Dolls[e];
@@ -150,11 +153,13 @@ TEST_F(LoadMapTest, TroopStandsInFormationAndCameraStartsUpAndLeft)
 
 TEST_F(LoadMapTest, FormationDirectionsFollowTheAlignmentCode)
 {
-    struct Case {
+    struct Case
+    {
         const char* code;
-        double dx, dy;  // step from one soldier to the next
+        double dx, dy; // step from one soldier to the next
     };
-    const Case cases[] = {{"01", 8, 0}, {"03", 0, -8}, {"05", -8, 0}, {"07", 0, 8}, {"09", 8, 0}, {"00", 5.657, 5.657}};
+    const Case cases[] = {{"01", 8, 0}, {"03", 0, -8}, {"05", -8, 0},
+                          {"07", 0, 8}, {"09", 8, 0},  {"00", 5.657, 5.657}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.code);
         MissionText m;
@@ -162,7 +167,7 @@ TEST_F(LoadMapTest, FormationDirectionsFollowTheAlignmentCode)
         loadBytes(m.bytes());
         EXPECT_NEAR(state->SoldierX[3] - state->SoldierX[1], 2 * c.dx, 1e-2);
         EXPECT_NEAR(state->SoldierY[3] - state->SoldierY[1], 2 * c.dy, 1e-2);
-        EXPECT_EQ(state->Rounds[1], 0);  // no clips, no rounds
+        EXPECT_EQ(state->Rounds[1], 0); // no clips, no rounds
     }
 }
 
@@ -179,7 +184,7 @@ TEST_F(LoadMapTest, TilesAreDrawnAndOnlyUpperCaseBlockingCodesBlock)
     EXPECT_EQ(s.MainMap.pixel(45, 5), tileColour(17));
     EXPECT_EQ(s.MainMap.pixel(65, 19), tileColour(1));
     EXPECT_EQ(s.MainMap.pixel(499, 499), tileColour(1));
-    EXPECT_EQ(s.ColMap.pixel(5, 5), kWhite);   // lower-case code does not block
+    EXPECT_EQ(s.ColMap.pixel(5, 5), kWhite); // lower-case code does not block
     EXPECT_EQ(s.ColMap.pixel(25, 5), kBlack);
     EXPECT_EQ(s.ColMap.pixel(45, 5), kBlack);
     EXPECT_EQ(s.ColMap.pixel(65, 5), kWhite);
@@ -202,7 +207,7 @@ TEST_F(LoadMapTest, MissionEndingAfterItsObjectsHasNoEnemiesTroopOrScripts)
         ASSERT_EQ(s.Dolls[e].State, DollEmpty) << e;
     for (int i = 0; i <= MaxSoldiers; ++i)
         EXPECT_FALSE(s.Alive[i]) << i;
-    EXPECT_EQ(s.TroopCount, 3);  // left as it was
+    EXPECT_EQ(s.TroopCount, 3); // left as it was
     EXPECT_EQ(s.TroopTeam, 2);
     EXPECT_EQ(s.AnimState[1], 0);
     EXPECT_EQ(s.MissionAnimName[1], "");
@@ -249,7 +254,7 @@ TEST_F(LoadMapTest, CellsOutsideASmallerMapKeepTheirCodeButAreNotDrawn)
 {
     MissionText wide;
     wide.cols = 30;
-    wide.map.assign(25, std::string(60, '1'));  // every cell "11", blocking
+    wide.map.assign(25, std::string(60, '1')); // every cell "11", blocking
     loadBytes(wide.bytes());
     ASSERT_TRUE(loadFixture("full.cfm"));
     EXPECT_EQ(state->TileGrid[27][0], "11");
@@ -304,7 +309,8 @@ TEST_F(LoadMapTest, ExcessAnimationsLinesAndConditionsAreSkipped)
         m.scripts.push_back("<-Anim>");
     }
     for (int k = 1; k <= 42; ++k)
-        m.scripts.insert(m.scripts.end(), {"<AniAI-b" + std::to_string(k) + ">", quoted("0000,08"), "<-AniAI>"});
+        m.scripts.insert(m.scripts.end(),
+                         {"<AniAI-b" + std::to_string(k) + ">", quoted("0000,08"), "<-AniAI>"});
     for (const char* number : {"000", "101", "150", "abc", "005"}) {
         m.scripts.insert(m.scripts.end(), {std::string("<Cond ") + number + ">", " 1 ", "<Se>"});
         for (int j = 1; j <= 12; ++j)
@@ -334,7 +340,8 @@ TEST_F(LoadMapTest, ExcessAnimationsLinesAndConditionsAreSkipped)
 
 TEST_F(LoadMapTest, MapSizesOutsideTheLimitsKeepWhatFits)
 {
-    struct Case {
+    struct Case
+    {
         int cols, rows;
         int expectedCols, expectedRows;
     };

@@ -20,14 +20,15 @@ namespace {
 
 TEST(MedalLevel, OneRankPerEightKillsUpTo18)
 {
-    const std::pair<const char*, float> cases[] = {{"", 1},   {"0", 1},    {"7", 1},    {"8", 2},
-                                                   {"15", 2}, {"17", 3},   {"135", 17}, {"136", 18},
+    const std::pair<const char*, float> cases[] = {{"", 1},     {"0", 1},  {"7", 1},    {"8", 2},
+                                                   {"15", 2},   {"17", 3}, {"135", 17}, {"136", 18},
                                                    {"500", 18}, {"abc", 1}};
     for (const auto& [tally, level] : cases)
         EXPECT_EQ(medalLevelFor(tally), level) << '"' << tally << '"';
 }
 
-class MissionDriverTest : public ::testing::Test {
+class MissionDriverTest : public ::testing::Test
+{
 protected:
     MissionDriverTest() : battle(game, clock)
     {
@@ -79,7 +80,7 @@ TEST_F(MissionDriverTest, KillsOfThePreviousMissionRaiseTalliesAndRanks)
     s.Kills[1] = 2;
     s.Kills[3] = 5;
     s.Kills[4] = 1;
-    s.Kills[5] = 3;  // a slot without a name credits nobody
+    s.Kills[5] = 3; // a slot without a name credits nobody
 
     EXPECT_EQ(play().next, Screen::Briefing);
 
@@ -93,7 +94,7 @@ TEST_F(MissionDriverTest, KillsOfThePreviousMissionRaiseTalliesAndRanks)
         EXPECT_EQ(s.Kills[k], 0) << k;
     }
     EXPECT_EQ(s.SoldierName[1], "Ann");
-    EXPECT_EQ(s.SoldierName[5], "");  // the troop of ten is larger than the roster
+    EXPECT_EQ(s.SoldierName[5], ""); // the troop of ten is larger than the roster
 }
 
 TEST_F(MissionDriverTest, MissionStartResetsTheBattleAndReadiesTheTroop)
@@ -143,7 +144,8 @@ TEST_F(MissionDriverTest, MissionStartResetsTheBattleAndReadiesTheTroop)
 
 TEST_F(MissionDriverTest, HandOverFollowsTheOutcome)
 {
-    struct Case {
+    struct Case
+    {
         const char* outcome;
         bool won, quit;
         Screen next;
@@ -172,7 +174,8 @@ TEST_F(MissionDriverTest, HandOverFollowsTheOutcome)
 
 TEST_F(MissionDriverTest, TrackIsLoadedAfterTheSettingsAndPausedAtTheHandOver)
 {
-    struct Case {
+    struct Case
+    {
         int track;
         const char* avail;
         bool loaded;
