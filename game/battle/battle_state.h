@@ -52,7 +52,8 @@ inline constexpr int TroopBulletKind = 18;
 inline constexpr int EnemyBulletKind = 8;
 
 // One enemy.
-struct DollRecord {
+struct DollRecord
+{
     float X = 0, Y = 0;
     float TargetX = 0, TargetY = 0;
     float AimFacing = 0;
@@ -80,25 +81,25 @@ struct DollRecord {
 
 // One row of `ObjectRaw`: the object's item fields as they stand in the file, and the mark that
 // the objects and the conditions compare (3 at load, 5 once the object went off).
-struct ObjectRawRow {
+struct ObjectRawRow
+{
     std::string kind;
     std::string col;
     std::string row;
     int mark = 0;
 };
 
-template <typename T, std::size_t N>
-using Table = std::array<T, N>;
-template <typename T, std::size_t R, std::size_t C>
-using Table2 = std::array<std::array<T, C>, R>;
+template <typename T, std::size_t N> using Table = std::array<T, N>;
+template <typename T, std::size_t R, std::size_t C> using Table2 = std::array<std::array<T, C>, R>;
 
-struct BattleState {
+struct BattleState
+{
     // --- Screen geometry and pacing ---------------------------------------------------------
-    Table<float, 361> SinTable{};  // sine of each whole degree 0..360
+    Table<float, 361> SinTable{}; // sine of each whole degree 0..360
     Table<float, 361> CosTable{};
     int TileWidth = 20;
     int TileHeight = 20;
-    int SpriteOffsetX = -6;  // from a figure's point to the top-left corner of its 14 x 20 cell
+    int SpriteOffsetX = -6; // from a figure's point to the top-left corner of its 14 x 20 cell
     int SpriteOffsetY = -17;
     int FireOffsetY = -10;
     int WindowWidthPx = 640, WindowHeightPx = 480;
@@ -121,10 +122,10 @@ struct BattleState {
     Table2<std::string, TileGridSize, TileGridSize> TileGrid{};
 
     // --- Pictures ---------------------------------------------------------------------------
-    platform::gfx::Picture MainMap;      // the whole map at 20 pixels per tile
-    platform::gfx::Picture ColMap;       // black where a tile blocks, white elsewhere
-    platform::gfx::Picture MainFrame;    // the frame being composed
-    platform::gfx::Picture MiniGet;      // view buffers
+    platform::gfx::Picture MainMap;   // the whole map at 20 pixels per tile
+    platform::gfx::Picture ColMap;    // black where a tile blocks, white elsewhere
+    platform::gfx::Picture MainFrame; // the frame being composed
+    platform::gfx::Picture MiniGet;   // view buffers
     platform::gfx::Picture MiniGetCopy;
 
     // --- Map objects (index = object number - 1) ----------------------------------------------
@@ -133,10 +134,10 @@ struct BattleState {
     Table<double, MaxObjects> ObjPhase{};
     Table<int, MaxObjects> ObjStep{}, ObjTick{}, ObjDrift{};
     Table<double, MaxObjects> ObjBlast{};
-    Table<ObjectRawRow, MaxObjects + 1> ObjectRaw{};  // rows 1..50 = objects 1..50
+    Table<ObjectRawRow, MaxObjects + 1> ObjectRaw{}; // rows 1..50 = objects 1..50
 
     // --- Enemies ----------------------------------------------------------------------------
-    Table<DollRecord, MaxEnemies + 1> Dolls{};  // 1..50
+    Table<DollRecord, MaxEnemies + 1> Dolls{}; // 1..50
 
     // --- Troop (slots 1..10; slot 1 leads) -----------------------------------------------------
     int TroopCount = 0;
@@ -149,7 +150,7 @@ struct BattleState {
     Table<float, 11> HeadingExact{};
     Table<int, 11> TargetX{}, TargetY{};
     Table<int, 11> Moving{};
-    Table2<float, TrailSize + 1, 3> LeaderTrail{};  // (k, 1) x, (k, 2) y
+    Table2<float, TrailSize + 1, 3> LeaderTrail{}; // (k, 1) x, (k, 2) y
     Table<int, 11> TerrainKind{};
     Table<float, 11> WalkSpeed{};
     Table<int, 11> Clips{}, Rounds{};
@@ -173,7 +174,7 @@ struct BattleState {
     int AimX = 0, AimY = 0;
     // Rows 1..100: 0 in flight, 1 x, 2 y, 3 heading, 4 age, 5 kind, 7 shooter, 8 step x, 9 step y.
     Table2<double, MaxBullets + 1, 10> Bullet{};
-    Table2<double, MaxBullets + 1, 3> BulletPrev{};  // position before the last step, 1 x, 2 y
+    Table2<double, MaxBullets + 1, 3> BulletPrev{}; // position before the last step, 1 x, 2 y
 
     // --- Camera, pointer, orders and menu -------------------------------------------------------
     int CameraX = 0, CameraY = 0;
@@ -193,8 +194,8 @@ struct BattleState {
     int MenuTrackAtOpen = 0;
     bool WaitKey = false;
     bool KeyAck = false;
-    ScreenTextRequest ScreenText;  // the text to show at the end of this frame
-    bool EndProgram = false;       // the key "E": the program is to end at once
+    ScreenTextRequest ScreenText; // the text to show at the end of this frame
+    bool EndProgram = false;      // the key "E": the program is to end at once
 
     // --- End of the mission (MissionWon and MissionOver are game-wide) ---------------------------
     bool DefeatFlag = false;
@@ -203,17 +204,17 @@ struct BattleState {
     // --- Scripted animations 1..40 --------------------------------------------------------------
     Table<std::string, MaxAnimations + 1> MissionAnimName{};
     Table2<std::string, MaxAnimations + 1, MaxTaskLines + 1> MissionAnimTask{};
-    Table2<std::string, MaxTaskLines + 1, MaxTaskLines + 1> AnimTaskPending{};  // (animation, line)
+    Table2<std::string, MaxTaskLines + 1, MaxTaskLines + 1> AnimTaskPending{}; // (animation, line)
     Table<int, MaxAnimations + 1> AnimState{};
     Table<int, MaxAnimations + 1> AnimSubTick{}, AnimTick{};
 
     // --- Enemy AI animations 1..40 and the per-enemy script state --------------------------------
     Table<std::string, MaxAnimations + 1> MissionAiName{};
     Table2<std::string, MaxAnimations + 1, MaxTaskLines + 1> MissionAiTask{};
-    Table2<int, MaxTaskLines + 1, MaxTaskLines + 1> AiTaskPending{};  // (AI animation, line)
+    Table2<int, MaxTaskLines + 1, MaxTaskLines + 1> AiTaskPending{}; // (AI animation, line)
     Table<int, MaxEnemies + 1> AiState{};
-    Table2<std::string, MaxEnemies + 1, MaxTaskLines + 1> EnemyAiTask{};     // (enemy, line)
-    Table2<std::string, MaxEnemies + 1, MaxTaskLines + 1> EnemyAiPending{};  // (enemy, line)
+    Table2<std::string, MaxEnemies + 1, MaxTaskLines + 1> EnemyAiTask{};    // (enemy, line)
+    Table2<std::string, MaxEnemies + 1, MaxTaskLines + 1> EnemyAiPending{}; // (enemy, line)
     Table<int, MaxEnemies + 1> AiSubTick{}, AiTick{};
 
     // --- Conditions 1..100 ------------------------------------------------------------------------

@@ -182,7 +182,7 @@ void readEnemies(BattleState& s, TextReader& r, platform::clock::Random& random)
 // Reads the troop section from its tag to its closing tag.
 void readTroop(BattleState& s, TextReader& r)
 {
-    r.readLine();  // "<Tropa>"
+    r.readLine(); // "<Tropa>"
     const std::string position = r.readLine();
     s.SoldierX[1] = static_cast<float>((vb::val(vb::mid(position, 2, 2)) - 1) * 20 + s.TileWidth / 2.0);
     s.SoldierY[1] = static_cast<float>((vb::val(vb::mid(position, 5, 2)) - 1) * 20 + s.TileHeight / 2.0);
@@ -229,14 +229,13 @@ void readTroop(BattleState& s, TextReader& r)
         s.Clips[i] = toInteger(vb::val(vb::mid(clipsLine, 2, 1)));
         s.Rounds[i] = s.Clips[i] != 0 ? s.ClipRounds : 0;
     }
-    r.readLine();  // "<-Tropa>"
+    r.readLine(); // "<-Tropa>"
 }
 
 // Reads the lines of a block up to its closing tag and hands each to `store` with its number
 // (1, 2, ...). Ends early at the end of the file or at "<Fim>"; gives false then, so the caller
 // stops reading.
-template <typename Store>
-bool readBlock(TextReader& r, std::string_view closeTag, Store store)
+template <typename Store> bool readBlock(TextReader& r, std::string_view closeTag, Store store)
 {
     int j = 0;
     while (!r.atEnd()) {
@@ -295,7 +294,7 @@ void readScripts(BattleState& s, TextReader& r)
                 break;
             if (kept)
                 s.MissionCondOnce[n] = toInteger(vb::val(last));
-            last = r.readLine();  // "<Se>"
+            last = r.readLine(); // "<Se>"
             if (last == EndTag)
                 break;
             more = readBlock(r, "<-Se>", [&](int j, const std::string& line) {
@@ -306,7 +305,7 @@ void readScripts(BattleState& s, TextReader& r)
             });
             if (!more)
                 break;
-            last = r.readLine();  // "<Faz>"
+            last = r.readLine(); // "<Faz>"
             if (last == EndTag)
                 break;
             more = readBlock(r, "<-Faz>", [&](int j, const std::string& line) {
@@ -314,8 +313,8 @@ void readScripts(BattleState& s, TextReader& r)
                     s.MissionCondDo[n][j] = unquoted(line);
             });
         } else if (head == "<Resu") {
-            r.readItem();  // the summary, which the battle does not use
-            r.readItem();  // "<-Resumo>"
+            r.readItem(); // the summary, which the battle does not use
+            r.readItem(); // "<-Resumo>"
         }
         if (!more || last == EndTag)
             break;
@@ -381,8 +380,8 @@ void loadMapBytes(BattleState& s, std::string bytes, const platform::gfx::Pictur
         for (int x = 1; x <= s.MapCols; ++x)
             s.TileGrid[x - 1][y - 1] = vb::mid(line, 2LL * x - 1, 2);
     }
-    r.readLine();  // "<-Map>"
-    r.readLine();  // "<Objts>"
+    r.readLine(); // "<-Map>"
+    r.readLine(); // "<Objts>"
 
     readObjects(s, r, random);
 
