@@ -375,20 +375,31 @@ Canvas brickWall()
 
 Canvas stoneWall()
 {
+    // Four courses of five pixels; the joints of each course sit where they sit in every tile,
+    // so a wall of many tiles shows one unbroken masonry.
+    static const int joints[4][3] = {{0, 8, 14}, {4, 11, 17}, {2, 9, 15}, {6, 12, 19}};
     Canvas c(kSize, kSize);
     for (int y = 0; y < kSize; ++y)
         for (int x = 0; x < kSize; ++x) {
-            int row = y / 7;
-            int off = (row % 2) * 4;
-            bool joint = (y % 7) == 6 || ((x + off) % 9) == 8;
-            double v = hash01((x + off) / 9, row, 101);
+            int row = y / 5, ly = y % 5;
+            const int* j = joints[row];
+            int stone = 0, lx = x, rx = 0; // which stone, and the distances to its left and right joints
+            for (int k = 0; k < 3; ++k)
+                if (x >= j[k]) {
+                    stone = k + 1;
+                    lx = x - j[k];
+                }
+            int next = stone < 3 ? j[stone] : j[0] + kSize;
+            rx = next - x;
+            double v = hash01(stone, row, 101);
             Colour col = mix(0x6E6C66, 0x9A968C, v);
-            int lx = (x + off) % 9, ly = y % 7;
-            if (lx == 0 || ly == 0)
+            if (hash01(x, y, 102) > 0.88)
+                col = shade(col, 0.9);
+            if (lx == 1 || ly == 0)
                 col = shade(col, 1.15);
-            if (lx == 7 || ly == 5)
+            if (rx == 1 || ly == 3)
                 col = shade(col, 0.8);
-            if (joint)
+            if (lx == 0 || ly == 4)
                 col = 0x3A3834;
             c.set(x, y, col);
         }
