@@ -42,8 +42,8 @@ const Size kSizes[] = {
     {"pmp.bmp", 419, 50},       // eleven 37 x 48 buttons
     {"titlefundo.bmp", 501, 465}, {"titulo.bmp", 494, 206},
     {"objtpic.bmp", 122, 12}, // 10 x 10 markers at 1 + 11 k
-    {"btnadd.bmp", 32, 24},       {"btnremove.bmp", 32, 24},
-    {"btnup.bmp", 32, 24},        {"btndown.bmp", 32, 24},
+    {"btnadd.bmp", 36, 28},       {"btnremove.bmp", 36, 28},
+    {"btnup.bmp", 36, 28},        {"btndown.bmp", 36, 28},
 };
 
 TEST(Bitmaps, EveryFileIsA24BitBitmapOfItsLayoutSize)

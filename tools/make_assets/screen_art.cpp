@@ -402,38 +402,33 @@ Canvas markerStrip()
 
 Canvas listButton(int which)
 {
-    Canvas c = bevel(kListButtonW, kListButtonH, 0xC8C4BC);
-    const int cx = kListButtonW / 2, cy = kListButtonH / 2;
-    switch (which) {
-    case 0: // add: a green plus
-        c.rect(cx - 7, cy - 2, 14, 4, 0x206A18);
-        c.rect(cx - 2, cy - 7, 4, 14, 0x206A18);
-        c.rect(cx - 6, cy - 1, 12, 2, 0x4ABA3A);
-        c.rect(cx - 1, cy - 6, 2, 12, 0x4ABA3A);
-        break;
-    case 1: // remove: a red cross
-        for (int i = -6; i <= 6; ++i)
-            for (int w = -1; w <= 1; ++w) {
-                c.set(cx + i + w, cy + i, 0x8A1A10);
-                c.set(cx + i + w, cy - i, 0x8A1A10);
-            }
-        for (int i = -5; i <= 5; ++i) {
-            c.set(cx + i, cy + i, 0xE84A30);
-            c.set(cx + i, cy - i, 0xE84A30);
+    // An arrow on a plain face; the button itself draws the raised frame around the picture.
+    // Add moves a mission right, into the selected list; remove takes it back out, to the left.
+    struct Arrow
+    {
+        int dx, dy;
+        Colour light, dark;
+    };
+    const Arrow arrows[4] = {{1, 0, 0x4ABA3A, 0x1A5A14},
+                             {-1, 0, 0xE0503A, 0x701A10},
+                             {0, -1, 0x4A7AD8, 0x1A2A6A},
+                             {0, 1, 0x4A7AD8, 0x1A2A6A}};
+    const Arrow& a = arrows[which & 3];
+    Canvas c(kListButtonW, kListButtonH, 0xE4E2DC);
+    Canvas icon(kListButtonW, kListButtonH, kClear);
+    const double cx = kListButtonW / 2.0, cy = kListButtonH / 2.0;
+    for (int y = 0; y < kListButtonH; ++y)
+        for (int x = 0; x < kListButtonW; ++x) {
+            // Coordinates along the arrow (u, the head towards +) and across it (v).
+            double px = x + 0.5 - cx, py = y + 0.5 - cy;
+            double u = px * a.dx + py * a.dy, v = std::fabs(a.dx ? py : px);
+            bool shaft = u >= -9 && u < 1 && v <= 2.5;
+            bool head = u >= 0 && u <= 9 && v <= 9 - u;
+            if (shaft || head)
+                icon.set(x, y, (a.dx ? py : px) < 0 ? shade(a.light, 1.25) : a.light);
         }
-        break;
-    case 2: // up
-    case 3: // down
-        for (int i = 0; i < 8; ++i) {
-            int y = which == 2 ? cy - 5 + i : cy + 4 - i;
-            c.line(cx - i, y, cx + i - 1, y, 0x1A2A5A);
-            if (i > 0 && i < 7)
-                c.line(cx - i + 1, y, cx + i - 2, y, 0x3A6AC8);
-        }
-        break;
-    default:
-        break;
-    }
+    icon.outline(a.dark);
+    c.draw(icon, 0, 0);
     return c;
 }
 

@@ -6,8 +6,9 @@
 
 namespace assets {
 
-constexpr int kListButtonW = 32;
-constexpr int kListButtonH = 24;
+// Pictures for the campaign editor's 45 x 37 mission-list buttons, inside their frames.
+constexpr int kListButtonW = 36;
+constexpr int kListButtonH = 28;
 
 Canvas menuButtons();         // pmp.bmp, 419 x 50
 Canvas titleBackground();     // titlefundo.bmp, 501 x 465
