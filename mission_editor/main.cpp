@@ -1,12 +1,12 @@
+#include "mission_editor/files/mission_model.h"
+#include "mission_editor/form_main.h"
+
 #include <QApplication>
-#include <QWidget>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QWidget window;
-    window.setWindowTitle("Plotwright");
-    window.resize(640, 480);
-    window.show();
-    return app.exec();
+    plotwright::MissionModel model;
+    plotwright::FormMain form(model, QCoreApplication::applicationDirPath().toStdString());
+    return form.run();
 }
