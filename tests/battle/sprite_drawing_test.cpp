@@ -2,6 +2,7 @@
 
 #include "sprite_test_sheets.h"
 
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -13,6 +14,27 @@ using namespace tolvar::battle;
 using namespace sprite_test;
 using platform::gfx::kBlack;
 using platform::gfx::kWhite;
+
+TEST(SpriteSheets, TakeTheLoadedSheetsAndLoadTheMenuButtons)
+{
+    BattleSheets loaded;
+    loaded.SPP = Picture(30, 40, 0x123456);
+    loaded.MenuBar = Picture(91, 20, 0x654321);
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const std::string path = folder.path().toStdString();
+
+    SpriteSheets sprites;
+    const std::string error = loadSpriteSheets(sprites, loaded, path);
+    EXPECT_NE(error.find("pmp.bmp"), std::string::npos) << error;
+    EXPECT_EQ(sprites.SPP.pixel(29, 39), 0x123456u); // the other sheets are taken all the same
+
+    ASSERT_TRUE(Picture(419, 50, 0xABCDEF).save(path + "/pmp.bmp"));
+    EXPECT_EQ(loadSpriteSheets(sprites, loaded, path), "");
+    EXPECT_EQ(sprites.PmP.width(), 419);
+    EXPECT_EQ(sprites.PmP.pixel(418, 49), 0xABCDEFu);
+    EXPECT_EQ(sprites.MenuBar.width(), 91);
+}
 
 struct DollCase
 {
