@@ -12,6 +12,7 @@
 
 #include <functional>
 #include <memory>
+#include <string_view>
 
 namespace tolvar::battle {
 
@@ -39,11 +40,16 @@ struct Battle {
     // set their own; none reads as (0, 0)), and the event pump used while a text is held.
     std::function<CursorPoint()> cursorPos;
     std::function<void()> pumpEvents;
+    // Told of every effect and music command the battle plays (tests record them).
+    std::function<void(int n)> onSound;
+    std::function<void(std::string_view cmd)> onMusic;
 };
 
 // Plays effect n (1..15) through the battle's sound bank, if it has one.
 inline void PlaySound(Battle& battle, int n)
 {
+    if (battle.onSound)
+        battle.onSound(n);
     if (battle.sound) {
         battle.sound->PlaySound(n);
     }
@@ -52,6 +58,8 @@ inline void PlaySound(Battle& battle, int n)
 // A music command ("start", "pause", "play", "stop") for the battle's sound bank, if it has one.
 inline void Music(Battle& battle, std::string_view cmd)
 {
+    if (battle.onMusic)
+        battle.onMusic(cmd);
     if (battle.sound) {
         battle.sound->Music(cmd);
     }

@@ -324,7 +324,7 @@ void reloadFromPooledClips(BattleState& s)
         }
     }
     for (int i = 1; i <= count && pool > 0; ++i) {
-        if (s.Reload[i] == 0 && s.Rounds[i] == 0 && s.Clips[i] == 0) {
+        if (s.Reload[i] == 0 && s.Rounds[i] == 0) {
             s.Reload[i] = 1.0f;
             kept[i] = 1;
             --pool;

@@ -29,7 +29,7 @@ void LivingSoldiersPhase(Battle& battle);
 
 // The soldier panel's reload buttons. Each reload costs one clip, taken when it completes.
 // Pooled: every spare clip of the troop is gathered; a soldier already reloading keeps one for it,
-// every soldier with an empty clip and none to spare starts reloading with one from the pool, and
+// every soldier with an empty clip starts reloading with one from the pool while it lasts, and
 // what is left is dealt out one clip at a time from slot 1 on.
 void reloadFromPooledClips(BattleState& s);
 // Every soldier whose clip is empty and who has a spare one starts reloading.
