@@ -135,6 +135,7 @@ struct BattleState
     Table<int, MaxObjects> ObjStep{}, ObjTick{}, ObjDrift{};
     Table<double, MaxObjects> ObjBlast{};
     Table<ObjectRawRow, MaxObjects + 1> ObjectRaw{}; // rows 1..50 = objects 1..50
+    Table<int, MaxObjects> ObjTouch{}; // 7 once a soldier has touched the object while it was intact
 
     // --- Enemies ----------------------------------------------------------------------------
     Table<DollRecord, MaxEnemies + 1> Dolls{}; // 1..50

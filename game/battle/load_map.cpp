@@ -45,6 +45,7 @@ void resetTables(BattleState& s)
     s.Bullet = {};
     s.BulletPrev = {};
     s.ObjectRaw = {};
+    s.ObjTouch = {};
     s.MouseMapPoint = {};
     s.AnimSubTick = {};
     s.AnimTick = {};
