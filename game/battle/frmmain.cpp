@@ -1,6 +1,7 @@
 #include "game/battle/frmmain.h"
 
 #include "game/battle/battle_form.h"
+#include "game/battle/battle_window_input.h"
 #include "game/battle/main_loop.h"
 #include "platform/ui/events.h"
 
@@ -22,10 +23,11 @@ Frmmain::Frmmain(Battle& battle, DriverHooks hooks)
     m_gameScreen = std::make_unique<platform::ui::PictureBox>(m_form);
     m_gameScreen->move(0, 0, ScreenWidth, ScreenHeight);
     m_form.onUnload = [this](bool&) { m_closed = true; };
+    connectBattleInput(m_form, *m_gameScreen, m_battle);
 
     m_hooks.showWindow = [this] { showWindow(); };
     m_hooks.pumpEvents = [] { platform::ui::doEvents(); };
-    m_hooks.programEnding = [this] { return m_closed; };
+    m_hooks.programEnding = [this] { return m_closed || m_battle.state->EndProgram; };
     m_hooks.frame = [this] { frame(); };
 }
 
