@@ -3,6 +3,7 @@
 // frame runs the object phase alone on a loaded mission, a manual clock and seeded random numbers.
 
 #include "battle_test_support.h"
+#include "frame_harness.h"
 #include "sprite_test_sheets.h"
 
 #include "game/battle/battle.h"
@@ -46,6 +47,7 @@ protected:
         battle.sheets.MapObjts = sprites.MapObjts;
         battle.sheets.Efect = sprites.Efect;
         battle.sheets.MoveAnim = sprites.MoveAnim;
+        battle.onSound = [this](int n) { sounds.push_back(n); };
     }
 
     // Loads a 25 x 25 mission with these objects, one enemy and a troop of `soldiers`.
@@ -118,6 +120,7 @@ protected:
     platform::clock::ManualClock clock;
     Battle battle;
     BattleState& s;
+    std::vector<int> sounds;
 };
 
 // --- Bullets --------------------------------------------------------------------------------------
@@ -185,6 +188,7 @@ TEST_F(ObjectsTest, BurstBarrelShowsItsBlastAndThrowsItsWreckInAnArc)
     EXPECT_EQ(wreck, (std::vector<int>{1, 2, 3, 4, 5, 2, 3, 4, 5, 2, 3, 4}));
     EXPECT_EQ(wreckY, (std::vector<double>{-4, -8, -12, -16, -20, -24, -20, -16, -12, -8, -4, 0}));
     EXPECT_EQ(s.ObjPhase[0], 3) << "landed on the row it started from";
+    EXPECT_EQ(sounds, (std::vector<int>{3, 3, 3, 3, 4})) << "the hit, the blast's first frames, the landing";
 
     // The blast runs on while the landed wreck blinks: shown on even ticks and in its last frame.
     const double landedX = s.ObjX[0], landedY = s.ObjY[0];
@@ -278,6 +282,9 @@ TEST_F(ObjectsTest, SoldierWalkingOntoAMineDiesAndTheMineIsUsedUp)
     EXPECT_EQ(s.ObjState[0], ObjectExploded);
     EXPECT_EQ(s.ObjectRaw[1].mark, ObjectGone);
     EXPECT_EQ(s.ObjTouch[0], TouchedMark);
+    ASSERT_EQ(sounds.size(), 2u);
+    EXPECT_EQ(sounds[0], 3);
+    EXPECT_TRUE(sounds[1] >= 6 && sounds[1] <= 10) << "his death cry";
 
     // The blast starts afresh, whatever the slot held, and never shows a cell outside the sheet.
     std::vector<int> cells;
@@ -323,6 +330,7 @@ TEST_P(CrateTest, GivesOneSpareClipToASoldierWithRoomAndPushesEveryoneBack)
     EXPECT_EQ(s.Clips[1], k.clipsAfter);
     EXPECT_FLOAT_EQ(s.Reload[1], k.reloadAfter);
     EXPECT_EQ(s.ObjTouch[0], TouchedMark);
+    EXPECT_EQ(sounds, k.taken ? std::vector<int>{12} : std::vector<int>{});
 
     placeSoldier(1, 400, 400);
     frame();
@@ -433,6 +441,52 @@ TEST_F(ObjectsTest, MoveMarkerShowsFiveFramesThenHides)
     }
     EXPECT_EQ(shown, (std::vector<int>{1, 2, 3, 4, 5, 0, 0}));
     EXPECT_EQ(s.MoveMarkFrame, 6);
+}
+
+// --- In the running frame -----------------------------------------------------------------------------
+
+TEST(ObjectsInTheFrame, LeaderSentOntoAMineDiesThereAndTheMineIsGone)
+{
+    battle_test::FrameHarness h;
+    battle_test::MissionText m;
+    m.objects = {"02,09,05"};
+    m.troop = battle_test::troopAt(5, 5, 1);
+    h.start(m);
+    BattleState& s = h.s();
+    h.pointAtMap(toInteger(s.ObjX[0]), toInteger(s.ObjY[0]));
+    h.press(2);
+    h.frames(1);
+    h.release(2);
+    for (int f = 0; f < 150 && s.TroopCount > 0; ++f)
+        h.frames(1);
+    ASSERT_EQ(s.TroopCount, 0);
+    EXPECT_EQ(s.ObjState[0], ObjectExploded);
+    EXPECT_EQ(h.soundCount(3), 1);
+    h.frames(7);
+    EXPECT_EQ(s.ObjState[0], ObjectGone);
+    EXPECT_EQ(s.ObjectRaw[1].mark, ObjectGone);
+}
+
+TEST(ObjectsInTheFrame, TroopFireSetsOffABarrelOnTheLineOfFire)
+{
+    battle_test::FrameHarness h;
+    battle_test::MissionText m;
+    m.objects = {"01,09,05"};
+    m.troop = battle_test::troopAt(5, 5, 1);
+    h.start(m);
+    BattleState& s = h.s();
+    h.pointAtMap(300, 90);
+    h.press(1);
+    h.frames(1);
+    h.release(1);
+    for (int f = 0; f < 20 && s.ObjState[0] == ObjectOnMap; ++f)
+        h.frames(1);
+    EXPECT_EQ(s.ObjState[0], ObjectExploded);
+    EXPECT_EQ(s.ObjectRaw[1].mark, ObjectGone);
+    h.frames(30);
+    EXPECT_EQ(s.ObjState[0], ObjectGone);
+    EXPECT_EQ(h.soundCount(4), 1) << "the wreck landed once";
+    EXPECT_EQ(s.TroopCount, 1) << "the leader stood well away";
 }
 
 } // namespace
