@@ -1,0 +1,105 @@
+#include "mission_editor/files/form_load.h"
+
+#include "mission_editor/files/mission_paths.h"
+#include "mission_editor/files/mission_reader.h"
+
+#include "platform/text/text_file.h"
+#include "platform/ui/keys.h"
+#include "platform/ui/message_boxes.h"
+
+namespace plotwright {
+
+namespace ui = platform::ui;
+
+FormLoad::FormLoad(MissionModel& model, EditorWindow& editor, std::string programsFolder)
+    : Form("Open mission from file..."), m_model(model), m_editor(editor),
+      m_programsFolder(std::move(programsFolder))
+{
+    resize(400, 230);
+    Directory.move(10, 10, 200, 210);
+    t1.move(220, 10, 170, 16);
+    t4.move(220, 32, 170, 16);
+    t2.move(220, 54, 170, 16);
+    t3.move(220, 76, 170, 16);
+    LoadButton.move(220, 158, 170, 28);
+    Backbutton.move(220, 192, 170, 28);
+
+    onLoad = [this] { Form_Load(); };
+    onKeyPress = [this](int key) { Form_KeyPress(key); };
+    onUnload = [this](bool& cancel) { Form_Unload(cancel); };
+    Directory.onClick = [this] { Directory_Click(); };
+    Directory.onDblClick = [this] { Directory_DblClick(); };
+    LoadButton.onClick = [this] { LoadButton_Click(); };
+    Backbutton.onClick = [this] { Backbutton_Click(); };
+}
+
+void FormLoad::Form_Load()
+{
+    // The marker only has to exist; a folder that refuses it changes nothing else.
+    (void)platform::text::writeFileAtomic(openMarkerPath(m_programsFolder), "");
+    Directory.setPath(missionsFolder(m_programsFolder));
+    Directory.setPattern("*.cfm");
+    Directory.refresh();
+}
+
+void FormLoad::Form_KeyPress(int keyAscii)
+{
+    if (keyAscii == ui::kKeyEscape) {
+        unload();
+    }
+}
+
+void FormLoad::Form_Unload(bool& /*cancel*/)
+{
+    m_editor.setEditorEnabled(true);
+}
+
+std::string FormLoad::selectedPath() const
+{
+    const std::string name = Directory.fileName();
+    return name.empty() ? std::string() : missionsFolder(m_programsFolder) + "/" + name;
+}
+
+void FormLoad::Directory_Click()
+{
+    const std::string path = selectedPath();
+    if (path.empty()) {
+        return;
+    }
+    const MissionPreview preview = previewMissionFile(path);
+    const std::pair<const std::optional<std::string>*, ui::Label*> labels[] = {
+        {&preview.t1, &t1}, {&preview.t4, &t4}, {&preview.t2, &t2}, {&preview.t3, &t3}};
+    for (const auto& [text, label] : labels) {
+        if (*text) {
+            label->setCaption(**text);
+        }
+    }
+}
+
+void FormLoad::Directory_DblClick()
+{
+    LoadButton_Click();
+}
+
+void FormLoad::LoadButton_Click()
+{
+    const std::string path = selectedPath();
+    if (path.empty()) {
+        return;
+    }
+    m_editor.selectMapEditMode();
+    const OpenResult opened = openMission(m_model, path);
+    if (!opened.ok) {
+        ui::msgBox(opened.message, ui::MsgButtons::Ok, ui::MsgIcon::None, "Editor");
+        return;
+    }
+    m_editor.refreshFromModel();
+    unload();
+}
+
+void FormLoad::Backbutton_Click()
+{
+    unload();
+}
+
+} // namespace plotwright

@@ -1,0 +1,136 @@
+#include "mission_editor/files/form_save.h"
+
+#include "mission_editor/files/mission_paths.h"
+#include "mission_editor/files/mission_writer.h"
+
+#include "platform/text/text_file.h"
+#include "platform/ui/keys.h"
+#include "platform/ui/message_boxes.h"
+
+#include <string_view>
+
+namespace plotwright {
+
+namespace ui = platform::ui;
+
+namespace {
+
+constexpr const char* EditorTitle = "Editor";
+
+} // namespace
+
+std::optional<std::string> missionNameRefusal(const std::string& name)
+{
+    constexpr std::string_view forbidden = "\\/:*?<>|.\"";
+    for (const char c : name) {
+        if (forbidden.find(c) != std::string_view::npos) {
+            return std::string(c == '.' ? ExtensionInNameMessage : InvalidCharactersMessage);
+        }
+    }
+    return std::nullopt;
+}
+
+FormSave::FormSave(MissionModel& model, EditorWindow& editor, std::string programsFolder)
+    : Form("Save mission to the file..."), m_model(model), m_editor(editor),
+      m_programsFolder(std::move(programsFolder))
+{
+    resize(300, 80);
+    FileName.move(10, 10, 280, 21);
+    SaveButton.move(10, 42, 90, 28);
+    CancelButton.move(200, 42, 90, 28);
+
+    onActivate = [this] { Form_Activate(); };
+    onKeyPress = [this](int key) { Form_KeyPress(key); };
+    onUnload = [this](bool& cancel) { Form_Unload(cancel); };
+    onLoad = [this] { m_saved = false; };
+    CancelButton.onClick = [this] { CancelButton_Click(); };
+    SaveButton.onClick = [this] { SaveButton_Click(); };
+}
+
+void FormSave::Form_Activate()
+{
+    if (!m_model.QuickSave) {
+        return;
+    }
+    if (FileName.text().empty()) {
+        // No name to save under without asking: the author confirms one.
+        endQuickSave();
+        return;
+    }
+    SaveButton_Click();
+}
+
+void FormSave::Form_KeyPress(int keyAscii)
+{
+    if (keyAscii == ui::kKeyEscape) {
+        unload();
+    }
+}
+
+void FormSave::Form_Unload(bool& /*cancel*/)
+{
+    if (!m_saved) {
+        // Left without saving: the new mission or the open that waited for this save is dropped,
+        // so that no later save or settings change carries it out unasked.
+        m_model.NewPending = false;
+        m_model.OpenAfterSave = false;
+    }
+    m_editor.setEditorEnabled(true);
+}
+
+void FormSave::CancelButton_Click()
+{
+    unload();
+}
+
+bool FormSave::nameAccepted(const std::string& name, const std::string& path) const
+{
+    if (const auto refusal = missionNameRefusal(name)) {
+        ui::msgBox(*refusal, ui::MsgButtons::Ok, ui::MsgIcon::Critical, EditorTitle);
+        return false;
+    }
+    if (!m_model.QuickSave && platform::text::fileExists(path)) {
+        return ui::msgBox(OverwriteQuestion, ui::MsgButtons::YesNo, ui::MsgIcon::Question, "Overwright?") ==
+               ui::MsgAnswer::Yes;
+    }
+    return true;
+}
+
+void FormSave::endQuickSave()
+{
+    m_model.QuickSave = false;
+}
+
+void FormSave::SaveButton_Click()
+{
+    const std::string name = FileName.text();
+    const std::string path = missionPath(m_programsFolder, name);
+    if (!nameAccepted(name, path)) {
+        endQuickSave();
+        return;
+    }
+
+    const platform::text::WriteResult written = saveMission(m_model, path);
+    if (!written.ok) {
+        ui::msgBox("The mission could not be saved to " + path + ":\r\n" + written.error, ui::MsgButtons::Ok,
+                   ui::MsgIcon::Critical, EditorTitle);
+        endQuickSave();
+        return;
+    }
+
+    m_model.MissionFile = name;
+    if (!m_model.QuickSave && !m_model.NewPending && !m_model.OpenAfterSave) {
+        ui::msgBox(MissionSavedMessage, ui::MsgButtons::Ok, ui::MsgIcon::Exclamation, EditorTitle);
+    }
+    m_model.Modified = false;
+    m_saved = true;
+    if (m_model.NewPending && ShowFormConfig) {
+        ShowFormConfig();
+    }
+    if (m_model.OpenAfterSave && ShowFormLoad) {
+        ShowFormLoad();
+    }
+    unload();
+}
+
+} // namespace plotwright
