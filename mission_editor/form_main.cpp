@@ -476,6 +476,7 @@ void FormMain::AreaVisivel_MouseDown(int button, int /*shift*/, int x, int y)
     m_pointerY = y;
     if (button == ui::kLeftButton) {
         LeftDown = true;
+        m_leftUnseen = true;
         m_model.Modified = true;
         if (EditModeIdx == EditObjects) {
             ObjList.setFocus();
@@ -486,6 +487,7 @@ void FormMain::AreaVisivel_MouseDown(int button, int /*shift*/, int x, int y)
         const Cell cell = clampToMap(pointerCell(), m_model);
         CurrentTile = static_cast<int>(vb::hexValue(m_model.Map(cell.x, cell.y).view()));
         RightDown = true;
+        m_rightUnseen = true;
     }
 }
 
@@ -501,14 +503,39 @@ void FormMain::AreaVisivel_MouseUp(int button, int /*shift*/, int x, int y)
 {
     m_pointerX = x;
     m_pointerY = y;
+    // A click quicker than one turn of the edit loop still acts once: the release then comes
+    // into force after the next mouse edit.
     if (button == ui::kLeftButton) {
-        LeftDown = false;
+        if (m_leftUnseen) {
+            m_leftReleased = true;
+        } else {
+            LeftDown = false;
+        }
     } else if (button == ui::kRightButton) {
-        RightDown = false;
+        if (m_rightUnseen) {
+            m_rightReleased = true;
+        } else {
+            RightDown = false;
+        }
     }
 }
 
 void FormMain::CheckMouseEvent()
+{
+    editByMouse();
+    m_leftUnseen = false;
+    m_rightUnseen = false;
+    if (m_leftReleased) {
+        LeftDown = false;
+        m_leftReleased = false;
+    }
+    if (m_rightReleased) {
+        RightDown = false;
+        m_rightReleased = false;
+    }
+}
+
+void FormMain::editByMouse()
 {
     if (!LeftDown && !RightDown) {
         return;

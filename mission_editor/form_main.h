@@ -197,6 +197,7 @@ private:
     void scrollChanged(bool fullCopy);
     // Cell under the pointer's last known place on the canvas, in Quadro's cells (not clamped).
     Cell pointerCell() const;
+    void editByMouse();
     void applyConditionPick(const ConditionPick& pick);
     void troopComboChosen(ui::ComboBox& combo, int& field);
 
@@ -211,6 +212,10 @@ private:
     int m_viewY = -1;
     bool m_viewStale = true;
     bool m_inRefresh = false;
+    bool m_leftUnseen = false; // a press that no mouse edit has seen yet
+    bool m_rightUnseen = false;
+    bool m_leftReleased = false; // its release, to take effect after that edit
+    bool m_rightReleased = false;
     bool m_fromCode = false; // controls are being set from the model, not by the user
     bool m_running = true;
 };

@@ -1,0 +1,404 @@
+// Editing the map with the mouse in each edit mode, and the object and enemy lists.
+
+#include "editor_fixture.h"
+
+#include "mission_editor/files/code_tables.h"
+#include "mission_editor/mouse_editing.h"
+
+#include "platform/ui/combo_box.h"
+#include "platform/ui/command_button.h"
+#include "platform/ui/events.h"
+#include "platform/ui/keys.h"
+#include "platform/ui/text_box.h"
+
+using namespace editor_test;
+using namespace plotwright;
+
+namespace {
+
+// Stand-ins for the scripting panels' boxes that map clicks fill.
+class PanelBoxes : public ScriptPanel
+{
+public:
+    explicit PanelBoxes(FormMain& form)
+        : TaskText2(form.AnimationEditBox), TaskAItext2(form.AnimationAIEditBox), IfCombo(form.ConditionEditBox),
+          DoCombo(form.ConditionEditBox), IfText(form.ConditionEditBox), IfText2(form.ConditionEditBox),
+          DoText(form.ConditionEditBox), DoText2(form.ConditionEditBox), AddIf(form.ConditionEditBox),
+          AddDo(form.ConditionEditBox)
+    {
+    }
+    void formLoad() override
+    {
+        for (const auto text : IfKindTexts) {
+            IfCombo.addItem(std::string(text));
+        }
+        for (const auto text : DoKindTexts) {
+            DoCombo.addItem(std::string(text));
+        }
+        AddIf.setEnabled(false);
+        AddDo.setEnabled(false);
+    }
+    void addPositionTargets(PositionTargets& t) override
+    {
+        t.TaskText2 = &TaskText2;
+        t.TaskAItext2 = &TaskAItext2;
+        t.CondEditChoice = [this] { return condEdit; };
+        t.IfCombo = &IfCombo;
+        t.DoCombo = &DoCombo;
+        t.IfText = &IfText;
+        t.IfText2 = &IfText2;
+        t.DoText = &DoText;
+        t.DoText2 = &DoText2;
+        t.AddIf = &AddIf;
+        t.AddDo = &AddDo;
+    }
+
+    int condEdit = 1;
+    ui::TextBox TaskText2, TaskAItext2;
+    ui::ComboBox IfCombo, DoCombo;
+    ui::TextBox IfText, IfText2, DoText, DoText2;
+    ui::CommandButton AddIf, AddDo;
+};
+
+class MouseEditing : public Editor
+{
+protected:
+    FormMain& startWithPanels()
+    {
+        form = std::make_unique<FormMain>(model, programs);
+        form->ScreenWidth = [] { return 1024; };
+        panel = std::make_unique<PanelBoxes>(*form);
+        form->addPanel(*panel);
+        EXPECT_TRUE(form->Form_Load());
+        form->Init();
+        form->turn();
+        return *form;
+    }
+    void mode(int index) { user::click(form->EditMode[index]); }
+
+    std::unique_ptr<PanelBoxes> panel;
+};
+
+} // namespace
+
+TEST(CellUnderPointer, CountsFromOneAtAPitchOf21AndClampsToTheMap)
+{
+    EXPECT_EQ(cellAt(0, 0), (Cell{1, 1}));
+    EXPECT_EQ(cellAt(20, 41), (Cell{1, 2}));
+    EXPECT_EQ(cellAt(21, 42), (Cell{2, 3}));
+    EXPECT_EQ(cellAt(-1, 5), (Cell{0, 1}));
+    MissionModel model;
+    EXPECT_EQ(clampToMap(Cell{0, 26}, model), (Cell{1, 25}));
+    EXPECT_EQ(cellText(Cell{5, 12}), "05,12");
+    EXPECT_EQ(enemyAiName("03,12,04,None,0"), "None");
+    EXPECT_EQ(enemyAiName("03,12,04,Guard, north,1"), "Guard");
+}
+
+TEST_F(MouseEditing, HeldLeftButtonPaintsEveryCellPassedAndShowsThemOnRelease)
+{
+    start();
+    form->CurrentTile = 43;
+    user::mouseMove(form->AreaVisivel, 0, canvasX(2), canvasY(2));
+    user::mouseDown(form->AreaVisivel, ui::kLeftButton, canvasX(2), canvasY(2));
+    form->turn();
+    EXPECT_TRUE(model.Modified);
+    for (int x = 3; x <= 5; ++x) {
+        user::mouseMove(form->AreaVisivel, ui::kLeftButton, canvasX(x), canvasY(2));
+        form->turn();
+    }
+    for (int x = 2; x <= 5; ++x) {
+        EXPECT_EQ(model.Map(x, 2), "2B") << x;
+        EXPECT_EQ(quadroCell(x, 2), tileColour(43)) << x;
+    }
+    // While the button is held the new tiles reach Quadro only.
+    EXPECT_EQ(form->AreaVisivel.picture().pixel(canvasX(3), canvasY(2)), tileColour(1));
+    user::mouseUp(form->AreaVisivel, ui::kLeftButton, canvasX(5), canvasY(2));
+    form->turn();
+    form->turn();
+    EXPECT_EQ(form->AreaVisivel.picture().pixel(canvasX(3), canvasY(2)), tileColour(43));
+    user::mouseMove(form->AreaVisivel, 0, canvasX(6), canvasY(2));
+    form->turn();
+    EXPECT_EQ(model.Map(6, 2), "01");
+
+    // A click quicker than a turn still paints its cell.
+    form->CurrentTile = 11;
+    user::mouseMove(form->AreaVisivel, 0, canvasX(8), canvasY(8));
+    user::mouseDown(form->AreaVisivel, ui::kLeftButton, canvasX(8), canvasY(8));
+    user::mouseUp(form->AreaVisivel, ui::kLeftButton, canvasX(8), canvasY(8));
+    form->turn();
+    EXPECT_EQ(model.Map(8, 8), "B");
+    EXPECT_FALSE(form->LeftDown);
+}
+
+TEST_F(MouseEditing, PaintingOutsideTheDrawnWindowPaintsNothing)
+{
+    start();
+    form->CurrentTile = 7;
+    // Dragged below the canvas onto the palette: rows past the drawn window.
+    user::mouseDown(form->AreaVisivel, ui::kLeftButton, canvasX(2), canvasY(2));
+    user::mouseMove(form->AreaVisivel, ui::kLeftButton, canvasX(2), 20 * 21 + 5);
+    form->turn();
+    user::mouseUp(form->AreaVisivel, ui::kLeftButton, canvasX(2), 20 * 21 + 5);
+    form->turn();
+    for (int y = 1; y <= 25; ++y) {
+        EXPECT_EQ(model.Map(2, y), "01") << y;
+    }
+}
+
+TEST_F(MouseEditing, RightPressPicksTheCellsTileInAnyModeWithoutAChange)
+{
+    start();
+    model.Map(4, 6) = "2B";
+    for (const int m : {EditMap, EditEnemies}) {
+        mode(m);
+        form->CurrentTile = 1;
+        clickCell(4, 6, ui::kRightButton);
+        EXPECT_EQ(form->CurrentTile, 43) << m;
+        EXPECT_FALSE(model.Modified) << m;
+        EXPECT_EQ(model.Map(4, 6), "2B");
+    }
+    EXPECT_TRUE(model.DollList.empty());
+}
+
+TEST_F(MouseEditing, ObjectsArePlacedOncePerCellAndPickedWithABeep)
+{
+    start();
+    mode(EditObjects);
+    EXPECT_TRUE(form->ObjtEditBox.visible());
+    EXPECT_FALSE(form->ToolBar.visible());
+    user::choose(form->ObjtCombo, 1); // "02 - Mine"
+    clickCell(3, 12);
+    EXPECT_EQ(model.ObjList.items(), std::vector<std::string>{"02,03,12"});
+    EXPECT_EQ(form->ObjList.items(), model.ObjList.items());
+    EXPECT_EQ(form->ObjtNameView.caption(), "Position: 3,12");
+    EXPECT_EQ(form->ObjtQuant.caption(), "Number of objects: 1");
+    EXPECT_EQ(quadroCell(3, 12), markerColour(7));
+
+    user::choose(form->ObjtCombo, 0);
+    clickCell(1, 1); // sorts before the mine
+    EXPECT_EQ(form->ObjList.items(), (std::vector<std::string>{"01,01,01", "02,03,12"}));
+    const int beeps = ui::beepCount();
+    clickCell(3, 12);
+    EXPECT_EQ(model.ObjList.count(), 2);
+    EXPECT_EQ(ui::beepCount(), beeps + 1);
+    EXPECT_EQ(form->ObjList.listIndex(), 1);
+    EXPECT_EQ(form->ObjtCombo.text(), "02 - Mine");
+
+    // Delete removes the selected entry and selects the one before it.
+    user::key(form->ObjList, ui::kKeyDelete);
+    EXPECT_EQ(model.ObjList.items(), std::vector<std::string>{"01,01,01"});
+    EXPECT_EQ(form->ObjList.listIndex(), 0);
+    user::click(form->KillObjt);
+    EXPECT_TRUE(model.ObjList.empty());
+    EXPECT_EQ(form->ObjtQuant.caption(), "Number of objects: 0");
+    form->turn();
+    EXPECT_EQ(quadroCell(3, 12), tileColour(1));
+    // With nothing selected Delete only shows the count.
+    user::key(form->ObjList, ui::kKeyDelete);
+    EXPECT_EQ(form->ObjtQuant.caption(), "Number of objects: 0");
+}
+
+TEST_F(MouseEditing, AFullObjectListRefusesSilentlyButThePressStillCounts)
+{
+    start();
+    mode(EditObjects);
+    for (int i = 1; i <= 50; ++i) {
+        model.ObjList.add("01," + cellDigits(i % 25 + 1) + "," + cellDigits(i / 25 + 1));
+    }
+    form->showModel();
+    model.Modified = false;
+    clickCell(20, 20);
+    EXPECT_EQ(model.ObjList.count(), 50);
+    EXPECT_TRUE(model.Modified);
+    EXPECT_EQ(form->ObjtNameView.caption(), "");
+    EXPECT_EQ(form->ObjtQuant.caption(), "Number of objects: 50");
+}
+
+TEST_F(MouseEditing, EnemiesArePlacedInOrderUpToFifty)
+{
+    start();
+    model.AiAnimName[3] = "Patrol";
+    mode(EditEnemies);
+    EXPECT_EQ(form->DollAnimation.listCount(), 2);
+    EXPECT_EQ(form->DollAnimation.text(), "None");
+    user::choose(form->DollAniState, 1);
+    clickCell(12, 4);
+    user::choose(form->DollTeamCombo, 0);
+    user::choose(form->DollAnimation, 1);
+    clickCell(2, 3);
+    EXPECT_EQ(model.DollList.items(), (std::vector<std::string>{"04,12,04,None,1", "01,02,03,Patrol,1"}));
+    EXPECT_EQ(form->DollList.items(), model.DollList.items());
+    EXPECT_EQ(form->DollQuant.caption(), "Number of soldiers: 2");
+    EXPECT_EQ(quadroCell(12, 4), markerColour(4));
+
+    // Picking selects the enemy, its team and its AI animation, and beeps.
+    const int beeps = ui::beepCount();
+    clickCell(12, 4);
+    EXPECT_EQ(ui::beepCount(), beeps + 1);
+    EXPECT_EQ(model.DollList.count(), 2);
+    EXPECT_EQ(form->DollList.listIndex(), 0);
+    EXPECT_EQ(form->DollTeamCombo.text(), "04 - Gray");
+    EXPECT_EQ(form->DollAnimation.text(), "None");
+    EXPECT_TRUE(form->ChangeDoll.enabled());
+    user::click(form->ChangeDoll);
+    EXPECT_FALSE(form->ChangeDoll.enabled());
+
+    // An AI animation that no longer exists leaves the choice as it is.
+    model.DollList.replaceAt(1, "01,02,03,Gone,1");
+    user::choose(form->DollAnimation, 1);
+    clickCell(2, 3);
+    EXPECT_EQ(form->DollAnimation.text(), "Patrol");
+    EXPECT_EQ(form->DollTeamCombo.text(), "01 - Green");
+
+    // Up to 50: the 50th is placed, the next press only shows its cell.
+    while (model.DollList.count() < 49) {
+        model.DollList.add("02,25," + cellDigits(model.DollList.count()) + ",None,0");
+    }
+    form->showModel();
+    clickCell(20, 20);
+    EXPECT_EQ(model.DollList.count(), 50);
+    clickCell(21, 21);
+    EXPECT_EQ(model.DollList.count(), 50);
+    EXPECT_EQ(form->DollListView.caption(), "Position: 21,21");
+    // With 51 (from a file) the label stays.
+    model.DollList.add("02,24,01,None,0");
+    form->showModel();
+    clickCell(22, 22);
+    EXPECT_EQ(form->DollListView.caption(), "Position: 21,21");
+    EXPECT_EQ(model.DollList.count(), 51);
+}
+
+TEST_F(MouseEditing, KillingAnEnemySelectsThePreviousOne)
+{
+    start();
+    for (const char* item : {"01,01,01,None,0", "02,02,02,None,0", "03,03,03,None,0"}) {
+        model.DollList.add(item);
+    }
+    form->showModel();
+    mode(EditEnemies);
+    user::click(form->DollList, 2);
+    model.Modified = false;
+    user::key(form->DollList, ui::kKeyDelete);
+    EXPECT_EQ(model.DollList.items(), (std::vector<std::string>{"01,01,01,None,0", "02,02,02,None,0"}));
+    EXPECT_EQ(form->DollList.listIndex(), 1);
+    EXPECT_TRUE(model.Modified);
+    user::click(form->DollList, 0);
+    user::click(form->KillDoll);
+    EXPECT_EQ(form->DollList.listIndex(), 0);
+    EXPECT_EQ(model.DollList.items(), std::vector<std::string>{"02,02,02,None,0"});
+    EXPECT_EQ(form->DollQuant.caption(), "Number of soldiers: 1");
+}
+
+TEST_F(MouseEditing, TroopStartIsTheCellPressed)
+{
+    start();
+    mode(EditTroop);
+    EXPECT_TRUE(form->TroopEditBox.visible());
+    clickCell(9, 4);
+    EXPECT_EQ(form->TroopPos.caption(), "Position: 09,04");
+    EXPECT_EQ(model.TroopPos, "Position: 09,04");
+    EXPECT_EQ(quadroCell(9, 4), markerColour(0));
+}
+
+TEST_F(MouseEditing, MovingOverTheMapShowsTheCell)
+{
+    start();
+    user::mouseMove(form->AreaVisivel, 0, canvasX(7), canvasY(12));
+    EXPECT_EQ(form->ShowBar.caption(), "Position: 7,12");
+    form->HScroll.setValue(42);
+    user::mouseMove(form->AreaVisivel, 0, 483, 0);
+    EXPECT_EQ(form->ShowBar.caption(), "Position: 25,1");
+}
+
+TEST_F(MouseEditing, AnimationClicksFillTheTaskBoxes)
+{
+    startWithPanels();
+    mode(EditAnimation);
+    EXPECT_TRUE(form->AnimationEditBox.visible());
+    clickCell(5, 7);
+    EXPECT_EQ(panel->TaskText2.text(), "05,07");
+    mode(EditAiAnimation);
+    EXPECT_TRUE(form->AnimationAIEditBox.visible());
+    clickCell(12, 3);
+    EXPECT_EQ(panel->TaskAItext2.text(), "12,03");
+    EXPECT_EQ(panel->TaskText2.text(), "05,07");
+}
+
+TEST(ConditionPicks, EachKindTakesItsReferenceFromTheCell)
+{
+    MissionModel model;
+    model.ObjList.add("03,04,05");
+    model.DollList.add("02,04,05,None,0");
+    model.DollList.add("05,09,09,None,0");
+    const auto ifKind = [](int k) { return std::string(IfKindTexts[k - 1]); };
+    const auto doKind = [](int k) { return std::string(DoKindTexts[k - 1]); };
+    const Cell onBoth{4, 5};
+    const Cell empty{1, 1};
+    struct Case
+    {
+        int condEdit;
+        std::string kind;
+        bool left;
+        Cell cell;
+        PickBox box;
+        std::string text;
+        bool addIf, addDo;
+        int beeps;
+    };
+    const Case cases[] = {
+        {2, ifKind(2), true, empty, PickBox::IfText, "01,01", true, false, 1},
+        {2, ifKind(4), true, onBoth, PickBox::IfText, "03,04,05", true, false, 1},
+        {2, ifKind(7), false, onBoth, PickBox::IfText, "03,04,05", true, false, 1},
+        {2, ifKind(5), true, onBoth, PickBox::IfText, "02,04,05", true, false, 1},
+        {2, ifKind(5), true, empty, PickBox::None, "", false, false, 0},
+        {2, ifKind(8), true, onBoth, PickBox::IfText, "04,05", true, false, 1},
+        {2, ifKind(8), true, empty, PickBox::IfText2, "01,01", false, false, 1},
+        {2, ifKind(8), false, onBoth, PickBox::IfText2, "04,05", false, false, 1},
+        {2, ifKind(1), true, onBoth, PickBox::None, "", false, false, 0},
+        {3, doKind(6), true, empty, PickBox::DoText, "01,01", false, true, 0},
+        {3, doKind(8), true, onBoth, PickBox::DoText, "03,04,05", false, true, 1},
+        {3, doKind(8), true, Cell{9, 9}, PickBox::None, "", false, false, 0},
+        {3, doKind(9), true, Cell{9, 9}, PickBox::DoText, "05,09,09", false, true, 1},
+        {3, doKind(10), true, onBoth, PickBox::DoText, "02,04,05", false, true, 1},
+        {3, doKind(11), true, onBoth, PickBox::DoText2, "02,04,05", false, true, 1},
+        {3, doKind(1), true, onBoth, PickBox::None, "", false, false, 0},
+        {1, ifKind(2), true, onBoth, PickBox::None, "", false, false, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.condEdit) + " " + c.kind);
+        const ConditionPick pick = pickForCondition(model, c.condEdit, c.kind, c.kind, c.left, c.cell);
+        EXPECT_EQ(pick.box, c.box);
+        EXPECT_EQ(pick.text, c.text);
+        EXPECT_EQ(pick.enableAddIf, c.addIf);
+        EXPECT_EQ(pick.enableAddDo, c.addDo);
+        EXPECT_EQ(pick.beeps, c.beeps);
+    }
+}
+
+TEST_F(MouseEditing, ConditionClicksFillThePanelsBoxesWhileTheButtonIsHeld)
+{
+    startWithPanels();
+    model.DollList.add("02,04,05,None,0");
+    mode(EditConditions);
+    EXPECT_TRUE(form->ConditionEditBox.visible());
+    panel->condEdit = 2;
+    panel->IfCombo.setListIndex(7); // 08: the enemy stepped on...
+    const int beeps = ui::beepCount();
+    user::mouseDown(form->AreaVisivel, ui::kLeftButton, canvasX(4), canvasY(5));
+    form->turn();
+    form->turn();
+    EXPECT_EQ(panel->IfText.text(), "04,05");
+    EXPECT_TRUE(panel->AddIf.enabled());
+    EXPECT_GE(ui::beepCount(), beeps + 2); // repeats while held
+    user::mouseUp(form->AreaVisivel, ui::kLeftButton, canvasX(4), canvasY(5));
+    form->turn();
+    clickCell(6, 6, ui::kRightButton);
+    EXPECT_EQ(panel->IfText2.text(), "06,06");
+
+    panel->condEdit = 3;
+    panel->DoCombo.setListIndex(10); // 11: change the enemy's AI animation
+    clickCell(4, 5);
+    EXPECT_EQ(panel->DoText2.text(), "02,04,05");
+    EXPECT_TRUE(panel->AddDo.enabled());
+    EXPECT_EQ(panel->DoText.text(), "");
+}
