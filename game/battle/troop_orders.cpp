@@ -203,16 +203,18 @@ void CooldownPhase(BattleState& s)
 
 void FormationPhase(BattleState& s)
 {
+    // Every tenth frame of the leader's walk the trail shifts and each follower sets out for the
+    // point of the trail ahead of him; between shifts they keep walking to their points.
     const int count = std::min(s.TroopCount, MaxSoldiers);
-    if (s.Moving[1] == 1 && ++s.TrailTimer >= 10) {
-        s.TrailTimer = 0;
-        for (int k = count; k >= 2; --k) {
-            s.LeaderTrail[k][1] = s.LeaderTrail[k - 1][1];
-            s.LeaderTrail[k][2] = s.LeaderTrail[k - 1][2];
-        }
-        s.LeaderTrail[1][1] = s.SoldierX[1];
-        s.LeaderTrail[1][2] = s.SoldierY[1];
+    if (s.Moving[1] != 1 || ++s.TrailTimer < 10)
+        return;
+    s.TrailTimer = 0;
+    for (int k = count; k >= 2; --k) {
+        s.LeaderTrail[k][1] = s.LeaderTrail[k - 1][1];
+        s.LeaderTrail[k][2] = s.LeaderTrail[k - 1][2];
     }
+    s.LeaderTrail[1][1] = s.SoldierX[1];
+    s.LeaderTrail[1][2] = s.SoldierY[1];
     for (int k = 2; k <= count; ++k) {
         s.Moving[k] = 1;
         s.TargetX[k] = toInteger(s.LeaderTrail[k - 1][1]);
