@@ -73,7 +73,10 @@ void BM_RefreshAreaUnchangedAndViewCopy(benchmark::State& state)
 }
 
 BENCHMARK(BM_RefreshAreaAndViewCopy)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly();
-BENCHMARK(BM_RefreshAreaUnchangedAndViewCopy)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly();
+BENCHMARK(BM_RefreshAreaUnchangedAndViewCopy)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly();
 
 } // namespace
 

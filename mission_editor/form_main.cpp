@@ -46,64 +46,29 @@ int defaultScreenWidth()
 } // namespace
 
 FormMain::FormMain(MissionModel& model, std::string programsFolder)
-    : ui::Form("Plotwright"),
-      ScreenWidth(defaultScreenWidth),
-      AreaVisivel(*this),
-      VScroll(*this),
-      HScroll(*this),
-      ToolBar(*this),
-      NewButton(*this, "New"),
-      LoadButton(*this, "Open"),
-      ConfigButton(*this, "Config"),
-      SaveAsButton(*this, "Save as"),
-      SaveButton(*this, "Save"),
-      GreatBox(*this, "Edit"),
-      EditBox(GreatBox, "Edit mode"),
-      ViewerBox(GreatBox, "Show"),
-      EminyCheck(ViewerBox, "Enemies"),
-      ObjtCheck(ViewerBox, "Objects"),
-      Version(GreatBox, "Version: Final1"),
-      HelpButton(GreatBox, "Help"),
-      InfoBar(GreatBox),
-      ShowBar(GreatBox),
-      ObjtEditBox(*this, "Objects of the map"),
-      ObjtComboLabel(ObjtEditBox, "Object"),
-      ObjtCombo(ObjtEditBox),
-      ObjList(ObjtEditBox, ui::ListBox::Order::Sorted),
-      KillObjt(ObjtEditBox, "Kill"),
-      ObjtNameView(ObjtEditBox),
-      ObjtQuant(ObjtEditBox),
-      DollEditBox(*this, "Enemies of the map"),
-      DollTeamLabel(DollEditBox, "Team"),
-      DollTeamCombo(DollEditBox),
-      DollAnimationLabel(DollEditBox, "AI animation"),
-      DollAnimation(DollEditBox),
-      DollAniStateLabel(DollEditBox, "Start"),
-      DollAniState(DollEditBox),
-      DollList(DollEditBox, ui::ListBox::Order::AsAdded),
-      KillDoll(DollEditBox, "Kill"),
-      ChangeDoll(DollEditBox, "Alter"),
-      DollListView(DollEditBox),
-      DollQuant(DollEditBox),
-      TroopEditBox(*this, "Troop"),
-      TroopPos(TroopEditBox, NoTroopPosition),
-      TroopSizeLabel(TroopEditBox, "Troop size"),
-      TroopSizeCombo(TroopEditBox),
-      TroopTeamLabel(TroopEditBox, "Team"),
-      TroopTeamCombo(TroopEditBox),
-      TroopClipLabel(TroopEditBox, "Clips"),
-      TroopClipNum(TroopEditBox),
-      TroopAlignLabel(TroopEditBox, "Formation"),
-      TroopAlignCombo(TroopEditBox),
-      TroopViewLabel(TroopEditBox, "Start view"),
-      TroopViewCombo(TroopEditBox),
-      AnimationEditBox(*this, "Animation field"),
-      AnimationAIEditBox(*this, "AI animation field"),
-      ConditionEditBox(*this, "Condition field"),
-      Cursor(*this),
-      m_model(model),
-      m_programsFolder(std::move(programsFolder)),
-      m_canvas(model)
+    : ui::Form("Plotwright"), ScreenWidth(defaultScreenWidth), AreaVisivel(*this), VScroll(*this),
+      HScroll(*this), ToolBar(*this), NewButton(*this, "New"), LoadButton(*this, "Open"),
+      ConfigButton(*this, "Config"), SaveAsButton(*this, "Save as"), SaveButton(*this, "Save"),
+      GreatBox(*this, "Edit"), EditBox(GreatBox, "Edit mode"), ViewerBox(GreatBox, "Show"),
+      EminyCheck(ViewerBox, "Enemies"), ObjtCheck(ViewerBox, "Objects"), Version(GreatBox, "Version: Final1"),
+      HelpButton(GreatBox, "Help"), InfoBar(GreatBox), ShowBar(GreatBox),
+      ObjtEditBox(*this, "Objects of the map"), ObjtComboLabel(ObjtEditBox, "Object"), ObjtCombo(ObjtEditBox),
+      ObjList(ObjtEditBox, ui::ListBox::Order::Sorted), KillObjt(ObjtEditBox, "Kill"),
+      ObjtNameView(ObjtEditBox), ObjtQuant(ObjtEditBox), DollEditBox(*this, "Enemies of the map"),
+      DollTeamLabel(DollEditBox, "Team"), DollTeamCombo(DollEditBox),
+      DollAnimationLabel(DollEditBox, "AI animation"), DollAnimation(DollEditBox),
+      DollAniStateLabel(DollEditBox, "Start"), DollAniState(DollEditBox),
+      DollList(DollEditBox, ui::ListBox::Order::AsAdded), KillDoll(DollEditBox, "Kill"),
+      ChangeDoll(DollEditBox, "Alter"), DollListView(DollEditBox), DollQuant(DollEditBox),
+      TroopEditBox(*this, "Troop"), TroopPos(TroopEditBox, NoTroopPosition),
+      TroopSizeLabel(TroopEditBox, "Troop size"), TroopSizeCombo(TroopEditBox),
+      TroopTeamLabel(TroopEditBox, "Team"), TroopTeamCombo(TroopEditBox),
+      TroopClipLabel(TroopEditBox, "Clips"), TroopClipNum(TroopEditBox),
+      TroopAlignLabel(TroopEditBox, "Formation"), TroopAlignCombo(TroopEditBox),
+      TroopViewLabel(TroopEditBox, "Start view"), TroopViewCombo(TroopEditBox),
+      AnimationEditBox(*this, "Animation field"), AnimationAIEditBox(*this, "AI animation field"),
+      ConditionEditBox(*this, "Condition field"), Cursor(*this), m_model(model),
+      m_programsFolder(std::move(programsFolder)), m_canvas(model)
 {
     for (int i = 0; i < EditModeCount; ++i) {
         EditMode.add(EditBox, EditModeCaptions[i]);
@@ -137,8 +102,8 @@ void FormMain::layOut()
         button->resize(ButtonWidth, ButtonHeight);
     }
 
-    for (ui::Frame* panel :
-         {&ObjtEditBox, &DollEditBox, &TroopEditBox, &AnimationEditBox, &AnimationAIEditBox, &ConditionEditBox}) {
+    for (ui::Frame* panel : {&ObjtEditBox, &DollEditBox, &TroopEditBox, &AnimationEditBox,
+                             &AnimationAIEditBox, &ConditionEditBox}) {
         panel->resize(PanelWidth, PanelHeight);
     }
 
@@ -268,8 +233,8 @@ bool FormMain::Form_Load()
     // 11-14: the palette and the panels in its place.
     ToolBar.move(HScroll.left(), HScroll.top() + HScroll.height() + 5, PaletteWidth, PaletteHeight);
     GreatBox.move(NewButton.left(), SaveButton.top() + SaveButton.height() + 10);
-    for (ui::Frame* panel :
-         {&ObjtEditBox, &DollEditBox, &TroopEditBox, &AnimationEditBox, &AnimationAIEditBox, &ConditionEditBox}) {
+    for (ui::Frame* panel : {&ObjtEditBox, &DollEditBox, &TroopEditBox, &AnimationEditBox,
+                             &AnimationAIEditBox, &ConditionEditBox}) {
         panel->move(HScroll.left(), HScroll.top() + HScroll.height() + 5);
     }
     // 10: the map edit mode, palette shown, panels hidden.
@@ -326,7 +291,8 @@ void FormMain::fillCodeLists()
 bool FormMain::loadPictures()
 {
     const std::string folder = m_programsFolder + "/arquivos/grafico/";
-    for (const auto& [picture, name] : {std::pair{&m_canvas.Paleta, "map.bmp"}, {&m_canvas.ObjtPic, "objtpic.bmp"}}) {
+    for (const auto& [picture, name] :
+         {std::pair{&m_canvas.Paleta, "map.bmp"}, {&m_canvas.ObjtPic, "objtpic.bmp"}}) {
         const std::string path = folder + name;
         if (!picture->load(path)) {
             ui::msgBox("The picture " + path + " is missing or cannot be read.\rThe editor cannot start.",
@@ -413,7 +379,8 @@ void FormMain::RefreshArea()
     }
     HScroll.setVisible(hScrollVisible(m_model.MapWidth));
     VScroll.setVisible(vScrollVisible(m_model.MapHeight));
-    if (m_canvas.RefreshArea(HScroll.value(), VScroll.value(), ObjtCheck.value() != 0, EminyCheck.value() != 0)) {
+    if (m_canvas.RefreshArea(HScroll.value(), VScroll.value(), ObjtCheck.value() != 0,
+                             EminyCheck.value() != 0)) {
         m_viewStale = true;
     }
 }
@@ -462,7 +429,8 @@ void FormMain::ToolBar_MouseMove(int /*button*/, int /*shift*/, int x, int y)
 void FormMain::ToolBar_Click()
 {
     CurrentTile = paletteTileAt(ToolMouseX, ToolMouseY, CurrentTile);
-    Cursor.move(ToolBar.left() + ToolMouseX - Cursor.width() / 2, ToolBar.top() + ToolMouseY - Cursor.height() / 2);
+    Cursor.move(ToolBar.left() + ToolMouseX - Cursor.width() / 2,
+                ToolBar.top() + ToolMouseY - Cursor.height() / 2);
 }
 
 Cell FormMain::pointerCell() const
@@ -581,8 +549,8 @@ void FormMain::editByMouse()
         if (!LeftDown) {
             break;
         }
-        const EnemyPress press =
-            pressEnemy(m_model.DollList, DollTeamCombo.text(), DollAnimation.text(), DollAniState.listIndex(), cell);
+        const EnemyPress press = pressEnemy(m_model.DollList, DollTeamCombo.text(), DollAnimation.text(),
+                                            DollAniState.listIndex(), cell);
         if (press.showCell) {
             DollListView.setCaption(plain);
         }
@@ -674,9 +642,9 @@ void FormMain::applyConditionPick(const ConditionPick& pick)
 void FormMain::EditMode_Click(int index)
 {
     EditModeIdx = index;
-    for (ui::Control* panel : std::initializer_list<ui::Control*>{&ObjtEditBox, &ToolBar, &Cursor, &DollEditBox,
-                                                                  &TroopEditBox, &AnimationEditBox,
-                                                                  &ConditionEditBox, &AnimationAIEditBox}) {
+    for (ui::Control* panel :
+         std::initializer_list<ui::Control*>{&ObjtEditBox, &ToolBar, &Cursor, &DollEditBox, &TroopEditBox,
+                                             &AnimationEditBox, &ConditionEditBox, &AnimationAIEditBox}) {
         panel->hide();
     }
     switch (index) {

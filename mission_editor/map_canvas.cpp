@@ -42,8 +42,8 @@ gfx::Picture noTilePattern()
 
 std::string windowCaption(const MissionModel& model)
 {
-    return "VEDE Gorsefield - Mission Editor - " + model.MissionFile + ".cfm as " + model.MissionTitle + " (" +
-           std::to_string(model.MapWidth) + " x " + std::to_string(model.MapHeight) + ")";
+    return "VEDE Gorsefield - Mission Editor - " + model.MissionFile + ".cfm as " + model.MissionTitle +
+           " (" + std::to_string(model.MapWidth) + " x " + std::to_string(model.MapHeight) + ")";
 }
 
 int paletteTileAt(int x, int y, int currentTile)

@@ -53,7 +53,8 @@ Cell cellAt(int px, int py)
 
 Cell clampToMap(Cell cell, const MissionModel& model)
 {
-    return {std::clamp(cell.x, 1, std::max(1, model.MapWidth)), std::clamp(cell.y, 1, std::max(1, model.MapHeight))};
+    return {std::clamp(cell.x, 1, std::max(1, model.MapWidth)),
+            std::clamp(cell.y, 1, std::max(1, model.MapHeight))};
 }
 
 std::string cellDigits(int n)
@@ -95,8 +96,8 @@ EnemyPress pressEnemy(ItemList& dollList, std::string_view teamText, std::string
         return press;
     }
     press.hadRoom = true;
-    const std::string entry = vb::left(teamText, 2) + "," + cellText(cell) + "," + std::string(aiAnimation) + "," +
-                              std::to_string(startState);
+    const std::string entry = vb::left(teamText, 2) + "," + cellText(cell) + "," + std::string(aiAnimation) +
+                              "," + std::to_string(startState);
     press.picked = entriesOn(dollList, cellPart(entry));
     if (press.picked.empty()) {
         press.added = dollList.add(entry);

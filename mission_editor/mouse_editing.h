@@ -48,9 +48,9 @@ std::string cellText(Cell cell);
 // A left press in the object mode. The list is changed in place.
 struct ObjectPress
 {
-    bool hadRoom = false;     // fewer than 50 objects: the press was looked at
-    std::vector<int> picked;  // entries already on the cell, first to last (each selected, beeped)
-    int added = -1;           // position of the new entry, -1 when none was added
+    bool hadRoom = false;    // fewer than 50 objects: the press was looked at
+    std::vector<int> picked; // entries already on the cell, first to last (each selected, beeped)
+    int added = -1;          // position of the new entry, -1 when none was added
 };
 ObjectPress pressObject(ItemList& objList, std::string_view kindText, Cell cell);
 

@@ -32,8 +32,8 @@ TEST_F(Editor, StartsWithANewMissionInTheMapMode)
     EXPECT_EQ(form->EditMode.value(), EditMap);
     EXPECT_TRUE(form->ToolBar.visible());
     EXPECT_TRUE(form->Cursor.visible());
-    for (ui::Frame* panel : {&form->ObjtEditBox, &form->DollEditBox, &form->TroopEditBox, &form->AnimationEditBox,
-                             &form->AnimationAIEditBox, &form->ConditionEditBox}) {
+    for (ui::Frame* panel : {&form->ObjtEditBox, &form->DollEditBox, &form->TroopEditBox,
+                             &form->AnimationEditBox, &form->AnimationAIEditBox, &form->ConditionEditBox}) {
         EXPECT_FALSE(panel->visible()) << panel->caption();
     }
     EXPECT_FALSE(form->SaveButton.enabled());
@@ -70,8 +70,8 @@ TEST_F(Editor, LaysTheCanvasBarsButtonsPaletteAndPanelsOut)
     EXPECT_EQ(form->ToolBar.height(), 106);
     EXPECT_EQ(form->NewButton.left(), form->VScroll.left() + form->VScroll.width() + 10);
     EXPECT_EQ(form->NewButton.top(), 10);
-    const ui::CommandButton* row[] = {&form->NewButton, &form->LoadButton, &form->ConfigButton, &form->SaveAsButton,
-                                      &form->SaveButton};
+    const ui::CommandButton* row[] = {&form->NewButton, &form->LoadButton, &form->ConfigButton,
+                                      &form->SaveAsButton, &form->SaveButton};
     for (int i = 1; i < 5; ++i) {
         EXPECT_EQ(row[i]->left(), row[i - 1]->left() + row[i - 1]->width());
         EXPECT_EQ(row[i]->top(), 10);

@@ -21,10 +21,10 @@ class PanelBoxes : public ScriptPanel
 {
 public:
     explicit PanelBoxes(FormMain& form)
-        : TaskText2(form.AnimationEditBox), TaskAItext2(form.AnimationAIEditBox), IfCombo(form.ConditionEditBox),
-          DoCombo(form.ConditionEditBox), IfText(form.ConditionEditBox), IfText2(form.ConditionEditBox),
-          DoText(form.ConditionEditBox), DoText2(form.ConditionEditBox), AddIf(form.ConditionEditBox),
-          AddDo(form.ConditionEditBox)
+        : TaskText2(form.AnimationEditBox), TaskAItext2(form.AnimationAIEditBox),
+          IfCombo(form.ConditionEditBox), DoCombo(form.ConditionEditBox), IfText(form.ConditionEditBox),
+          IfText2(form.ConditionEditBox), DoText(form.ConditionEditBox), DoText2(form.ConditionEditBox),
+          AddIf(form.ConditionEditBox), AddDo(form.ConditionEditBox)
     {
     }
     void formLoad() override
