@@ -4,6 +4,8 @@
 
 #include "platform/ui/events.h"
 
+#include <QTimer>
+
 #include <fstream>
 
 using namespace editor_test;
@@ -124,10 +126,9 @@ TEST_F(Editor, ClosingWithNothingUnsavedDeletesTheMarkerFileAndEnds)
     const std::string marker = programs + "/mo.cfg";
     std::ofstream(marker).close();
     ASSERT_TRUE(std::filesystem::exists(marker));
-    bool cancel = false;
-    form->Form_Unload(cancel);
-    EXPECT_FALSE(cancel);
+    user::close(*form);
     EXPECT_FALSE(form->running());
+    EXPECT_FALSE(form->visible());
     EXPECT_FALSE(std::filesystem::exists(marker));
     EXPECT_TRUE(boxes.shown().empty());
 }
@@ -230,4 +231,20 @@ TEST_F(Editor, TroopChoicesAreKeptInTheMissionAndCountAsChanges)
     EXPECT_EQ(form->ObjtQuant.caption(), "Number of objects: 1");
     EXPECT_EQ(form->DollQuant.caption(), "Number of soldiers: 1");
     EXPECT_FALSE(model.Modified);
+}
+
+TEST_F(Editor, TheEditLoopTurnsUntilTheWindowIsClosed)
+{
+    form = std::make_unique<FormMain>(model, programs);
+    form->ScreenWidth = [] { return 1024; };
+    model.Map(1, 1) = "2B";
+    // Closed from inside the loop's event processing, as the user would.
+    QTimer::singleShot(50, [this] {
+        EXPECT_TRUE(form->visible());
+        user::close(*form);
+    });
+    EXPECT_EQ(form->run(), 0);
+    EXPECT_FALSE(form->running());
+    EXPECT_EQ(model.Map(1, 1), "01"); // the load gave the mission its start values
+    EXPECT_EQ(form->AreaVisivel.picture().pixel(1, 1), tileColour(1));
 }
