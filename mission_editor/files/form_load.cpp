@@ -11,6 +11,22 @@ namespace plotwright {
 
 namespace ui = platform::ui;
 
+namespace {
+
+// The lines of one animation slot as its list shows them once the animation is selected.
+void showTaskLines(const Grid<std::string>& lines, int slot, ItemList& list)
+{
+    list.clear();
+    if (slot < 1 || slot > MaxAnimations) {
+        return;
+    }
+    for (int j = 1; j <= MaxTaskLines && !lines(slot, j).empty(); ++j) {
+        list.add(lines(slot, j));
+    }
+}
+
+} // namespace
+
 FormLoad::FormLoad(MissionModel& model, EditorWindow& editor, std::string programsFolder)
     : Form("Open mission from file..."), m_model(model), m_editor(editor),
       m_programsFolder(std::move(programsFolder))
@@ -93,6 +109,10 @@ void FormLoad::LoadButton_Click()
         ui::msgBox(opened.message, ui::MsgButtons::Ok, ui::MsgIcon::None, "Editor");
         return;
     }
+    // The first animation and AI animation are the selected ones: their lines are the ones shown,
+    // and the ones a save stores back, even before the panels show them.
+    showTaskLines(m_model.AnimTask, m_model.CurAnim, m_model.TaskList);
+    showTaskLines(m_model.AiAnimTask, m_model.CurAiAnim, m_model.TaskAIList);
     m_editor.refreshFromModel();
     unload();
 }

@@ -1,0 +1,172 @@
+#include "dialog_test_support.h"
+#include "mission_samples.h"
+
+#include "mission_editor/files/form_config.h"
+
+#include "platform/ui/user_actions.h"
+
+namespace plotwright {
+namespace {
+
+namespace ui = platform::ui;
+using testing::richMission;
+
+class ConfigDialog : public testing::DialogTest
+{
+protected:
+    MissionModel model = richMission();
+    FormConfig config{model, editor};
+};
+
+TEST_F(ConfigDialog, ShowsTheHeaderAndInNewModeTheUntitledName)
+{
+    config.show();
+    EXPECT_EQ(config.TitleText.text(), "Bridge at dawn");
+    EXPECT_EQ(config.AutorText.text(), "R. Lenz");
+    EXPECT_EQ(config.WidthText.text(), "30");
+    EXPECT_EQ(config.HeightText.text(), "27");
+    EXPECT_EQ(config.WScr.value(), 30);
+    EXPECT_EQ(config.HScr.value(), 27);
+    EXPECT_EQ(config.Brief.text(), model.MissionBrief);
+    EXPECT_EQ(config.Rest.caption(), "Falta: " + std::to_string(200 - model.MissionBrief.size()));
+    config.unload();
+
+    model.NewPending = true;
+    config.show();
+    EXPECT_EQ(config.TitleText.text(), UntitledName);
+    EXPECT_EQ(config.AutorText.text(), "R. Lenz");
+}
+
+TEST_F(ConfigDialog, SizeBoxesStayWithinTheMapLimits)
+{
+    config.show();
+    const struct
+    {
+        const char* typed;
+        const char* shown;
+        int bar;
+    } cases[] = {
+        {"60", "50", 50}, {"7", "25", 25},  {"", "25", 25},   {"abc", "25", 25},
+        {"33", "33", 33}, {"50", "50", 50}, {"25", "25", 25}, {"40x", "40", 40},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        for (auto [box, bar] :
+             {std::pair{&config.WidthText, &config.WScr}, {&config.HeightText, &config.HScr}}) {
+            bar->setValue(bar == &config.WScr ? 44 : 45);
+            box->setText(c.typed);
+            EXPECT_EQ(box->text(), c.shown);
+            EXPECT_EQ(bar->value(), c.bar);
+        }
+    }
+
+    // Typing is checked at every keystroke: the "3" of "30" is already too small.
+    config.WidthText.setText("");
+    config.WidthText.setSelStart(0);
+    config.WidthText.setSelLength(2);
+    ui::user::type(config.WidthText, "3");
+    EXPECT_EQ(config.WidthText.text(), "25");
+}
+
+TEST_F(ConfigDialog, ScrollBarsWriteTheirValueIntoTheBoxes)
+{
+    config.show();
+    ui::user::clickTrack(config.WScr, true);
+    EXPECT_EQ(config.WidthText.text(), "40");
+    ui::user::dragThumb(config.HScr, 48);
+    EXPECT_EQ(config.HeightText.text(), std::to_string(config.HScr.value()));
+    EXPECT_EQ(config.HScr.value(), 48);
+}
+
+TEST_F(ConfigDialog, BriefCountsTheCharactersLeft)
+{
+    config.show();
+    config.Brief.setText(std::string(199, 'b'));
+    EXPECT_EQ(config.Rest.caption(), "Falta: 1");
+    config.Brief.setSelStart(199);
+    ui::user::type(config.Brief, "cd");
+    EXPECT_EQ(config.Brief.text(), std::string(199, 'b') + "c");
+    EXPECT_EQ(config.Rest.caption(), "Falta: 0");
+
+    // An emptied brief leaves the count as it was.
+    config.Brief.setText("");
+    EXPECT_EQ(config.Rest.caption(), "Falta: 0");
+}
+
+TEST_F(ConfigDialog, AlterChangesOnlyTheHeaderOfTheCurrentMission)
+{
+    const MissionModel before = model;
+    config.show();
+    config.TitleText.setText("Bridge at dusk");
+    config.AutorText.setText("M. Ode");
+    config.WidthText.setText("26");
+    config.HeightText.setText("50");
+    config.Brief.setText("Hold.");
+    editor.enabled = false;
+    ui::user::click(config.ChangeButton);
+
+    MissionModel expected = before;
+    expected.MissionTitle = "Bridge at dusk";
+    expected.MissionAuthor = "M. Ode";
+    expected.MapWidth = 26;
+    expected.MapHeight = 50;
+    expected.MissionBrief = "Hold.";
+    expected.Modified = true;
+    expected.NeedRedraw = true;
+    EXPECT_EQ(model, expected); // map cells, also those now outside, lists and scripts kept
+    EXPECT_FALSE(config.visible());
+    EXPECT_TRUE(editor.enabled);
+    EXPECT_EQ(editor.refreshes, 0);
+}
+
+TEST_F(ConfigDialog, AlterInNewModeMakesTheNewMission)
+{
+    model.NewPending = true;
+    model.OpenAfterSave = true;
+    model.MissionFile = "bridge";
+    config.show();
+    config.TitleText.setText("Second");
+    config.WidthText.setText("40");
+    ui::user::click(config.ChangeButton);
+
+    MissionModel expected;
+    expected.MissionTitle = "Second";
+    expected.MissionAuthor = "R. Lenz";
+    expected.MapWidth = 40;
+    expected.MapHeight = 27;
+    expected.MissionBrief = model.MissionBrief;
+    expected.CurAnim = model.CurAnim;
+    expected.CurAiAnim = model.CurAiAnim;
+    expected.TroopSizeCombo = 9; // the troop's choices stay
+    expected.TroopTeamCombo = 2;
+    expected.TroopAlignCombo = 5;
+    expected.TroopViewCombo = 7;
+    expected.TroopClipNum = 7;
+    expected.NeedRedraw = true;
+    EXPECT_EQ(model, expected);
+    EXPECT_EQ(editor.refreshes, 1);
+    EXPECT_FALSE(config.visible());
+}
+
+TEST_F(ConfigDialog, BackInNewModeEndsNewModeAndKeepsTheMission)
+{
+    const MissionModel before = model;
+    model.NewPending = true;
+    config.show();
+    ui::user::click(config.CancelButton);
+    EXPECT_FALSE(config.visible());
+    EXPECT_FALSE(model.NewPending);
+    EXPECT_EQ(model, before);
+
+    // A later Alter from the Configurations button changes the settings only.
+    config.show();
+    EXPECT_EQ(config.TitleText.text(), "Bridge at dawn");
+    ui::user::click(config.ChangeButton);
+    EXPECT_EQ(model.ObjList, before.ObjList);
+    EXPECT_EQ(model.AnimName, before.AnimName);
+    EXPECT_EQ(model.Map, before.Map);
+    EXPECT_EQ(editor.refreshes, 0);
+}
+
+} // namespace
+} // namespace plotwright
