@@ -1,0 +1,361 @@
+#include "game/briefing_screen.h"
+
+#include "game/campaign_start.h"
+#include "game/settings_file.h"
+#include "platform/text/codepage.h"
+#include "platform/text/text_file.h"
+#include "platform/text/vb.h"
+#include "platform/ui/events.h"
+
+#include <algorithm>
+
+namespace tolvar {
+
+namespace {
+
+constexpr platform::clock::Tick TickPeriod = 5;
+constexpr int TypingSound = 13;
+constexpr int TicksPerCharacter = 10; // a character every 11 ticks
+constexpr int LineX = 10;
+constexpr platform::gfx::Rgb BackColour = 0x404040;
+constexpr platform::gfx::Rgb TextColour = 0xFFFF00;
+
+const char* const ContinueLine = "Click/Any key to continue.";
+
+const platform::gfx::Font& briefFont()
+{
+    static const platform::gfx::Font font{"Arial Black", 12, false};
+    return font;
+}
+
+std::string missionName(const GameState& state)
+{
+    if (state.CurrentMission < 0 || state.CurrentMission >= static_cast<int>(state.MissionName.size()))
+        return {};
+    return state.MissionName[state.CurrentMission];
+}
+
+} // namespace
+
+const char* const CreditLine = "Thanks for leading the squad, commander. Dismissed!";
+
+MissionBrief readMissionBrief(const std::string& bytes)
+{
+    using platform::text::lowerCase;
+    MissionBrief brief;
+    platform::text::TextReader reader(bytes);
+    while (!reader.atEnd()) {
+        const std::string item = lowerCase(reader.readItem());
+        if (item == "<info>") {
+            brief.title = reader.readItem();
+            brief.author = reader.readItem();
+        } else if (item == "<tropa>") {
+            reader.readItem(); // the leader's start cell
+            brief.troopSize = static_cast<int>(vb::nearest(vb::val(vb::left(reader.readItem(), 2))));
+        } else if (item == "<resumo>") {
+            brief.summary = reader.readItem();
+            break;
+        }
+    }
+    return brief;
+}
+
+void compactRoster(GameState& state)
+{
+    const int count = std::clamp(state.NameCount, 0, MaxNames);
+    int kept = 0;
+    for (int row = 1; row <= count; ++row) {
+        if (state.Roster[row][RosterName].empty())
+            continue;
+        ++kept;
+        if (kept != row) {
+            state.Roster[kept] = std::move(state.Roster[row]);
+            state.Roster[row] = {};
+        }
+    }
+    for (int row = kept + 1; row <= count; ++row)
+        state.Roster[row] = {};
+    state.NameCount = kept;
+}
+
+BriefingSequence::BriefingSequence(GameState& state) : m_state(state) {}
+
+void BriefingSequence::BmainDo(const std::string& problem)
+{
+    NotEnoughSoldiers = false;
+    CanLeave = false;
+    readSettings(m_state);
+    compactRoster(m_state);
+
+    BriefTitle.clear();
+    BriefAuthor.clear();
+    BriefSummary.clear();
+    TroopSize = 0;
+    problemText = problem;
+    const std::string name = missionName(m_state);
+    if (!name.empty() && problemText.empty()) {
+        const std::string path =
+            platform::text::resolveCaseInsensitive(campaignFolder(m_state) + name + ".cfm");
+        std::string bytes;
+        if (platform::text::readFile(path, bytes)) {
+            const MissionBrief brief = readMissionBrief(bytes);
+            BriefTitle = brief.title;
+            BriefAuthor = brief.author;
+            BriefSummary = brief.summary;
+            TroopSize = brief.troopSize;
+        } else {
+            // The campaign names a mission that is not there: it cannot go on, but nothing of
+            // the roster is lost.
+            problemText = "The mission \"" + name + "\" of this campaign is missing.";
+        }
+    }
+
+    if (!problemText.empty()) {
+        m_state.CampaignOver = true;
+        m_kind = Kind::Problem;
+    } else if (name.empty()) {
+        m_state.CampaignOver = true;
+        m_kind = Kind::Completed;
+    } else if (m_state.NameCount < TroopSize) {
+        NotEnoughSoldiers = true;
+        m_state.CampaignOver = true;
+        m_kind = Kind::TooFewSoldiers;
+    } else {
+        m_kind = Kind::Briefing;
+    }
+
+    buildStages();
+    LineStage.fill(false);
+    LineStage[0] = true;
+    TypedChars = 0;
+    TypeTicks = 0;
+    Done = false;
+    ShowAll = false;
+}
+
+void BriefingSequence::buildStages()
+{
+    const int h = windowHeight;
+    const std::string& author = m_state.CampAuthor;
+    m_stages.clear();
+    auto typing = [this](int number, int y, std::string text, bool allowsLeave = false) {
+        m_stages.push_back({number, StageKind::Typing, y, std::move(text), 0, allowsLeave});
+    };
+    auto pause = [this](int number, int ticks) {
+        m_stages.push_back({number, StageKind::Pause, 0, {}, ticks, false});
+    };
+
+    switch (m_kind) {
+    case Kind::Briefing: {
+        std::string troopLine;
+        if (TroopSize == 1)
+            troopLine = "You will have only one soldier.";
+        else if (TroopSize > 1)
+            troopLine = "You will have " + std::to_string(TroopSize) + " soldiers.";
+        typing(0, 10,
+               "Mission " + std::to_string(m_state.CurrentMission) + " - " + BriefTitle + "      " +
+                   "(ARMY = " + std::to_string(m_state.NameCount) + ")");
+        pause(1, 50);
+        typing(2, 100, BriefSummary);
+        pause(3, 50);
+        typing(4, 130, troopLine);
+        pause(5, 50);
+        typing(6, h - 60, ContinueLine, true);
+        m_stages.push_back({7, StageKind::End, 0, {}, 0, false});
+        break;
+    }
+    case Kind::Completed:
+        typing(0, 10, "This campaign, made by " + author + " was completed!");
+        pause(1, 50);
+        pause(3, 50);
+        typing(4, 320, CreditLine);
+        pause(5, 500);
+        typing(6, h - 30, ContinueLine, true);
+        break;
+    case Kind::TooFewSoldiers:
+        typing(0, 10, "Sorry commander, we don't have the necessary soldiers...");
+        pause(1, 50);
+        typing(2, 40, "...we can't continue... It's our end...");
+        pause(3, 50);
+        typing(4, 300, "This campaign is over. It was made by " + author + ".");
+        pause(5, 500);
+        pause(7, 500);
+        typing(8, 420, CreditLine);
+        m_stages.push_back({9, StageKind::EndScreen, 0, {}, 0, false});
+        break;
+    case Kind::Problem:
+        typing(0, 10, problemText);
+        pause(1, 50);
+        typing(6, h - 60, ContinueLine, true);
+        m_stages.push_back({7, StageKind::End, 0, {}, 0, false});
+        break;
+    }
+}
+
+void BriefingSequence::BmainLoop()
+{
+    if (m_kind == Kind::Briefing && print)
+        print(LineX, windowHeight - 80, "Mission by " + BriefAuthor);
+    for (std::size_t i = 0; i < m_stages.size(); ++i)
+        if (LineStage[m_stages[i].number])
+            advance(i);
+}
+
+void BriefingSequence::advance(std::size_t index)
+{
+    const Stage& stage = m_stages[index];
+    switch (stage.kind) {
+    case StageKind::Typing: {
+        if (stage.allowsLeave)
+            CanLeave = true;
+        if (++TypeTicks <= TicksPerCharacter)
+            return;
+        TypeTicks = 0;
+        ++TypedChars;
+        const std::string& text = stage.text;
+        const bool blank = TypedChars <= static_cast<int>(text.size()) && text[TypedChars - 1] == ' ';
+        if (!blank && !ShowAll && playSound)
+            playSound(TypingSound);
+        if (TypedChars <= static_cast<int>(text.size())) {
+            if (print)
+                print(LineX, stage.y, text.substr(0, TypedChars));
+        } else {
+            nextStage(index);
+        }
+        return;
+    }
+    case StageKind::Pause:
+        if (++TypeTicks > stage.ticks)
+            nextStage(index);
+        return;
+    case StageKind::End:
+        return;
+    case StageKind::EndScreen:
+        CanLeave = true;
+        if (!ShowAll)
+            Done = true;
+        return;
+    }
+}
+
+void BriefingSequence::nextStage(std::size_t index)
+{
+    LineStage[m_stages[index].number] = false;
+    if (index + 1 < m_stages.size())
+        LineStage[m_stages[index + 1].number] = true;
+    TypedChars = 0;
+    TypeTicks = 0;
+}
+
+void BriefingSequence::Form_Click()
+{
+    if (CanLeave)
+        Done = true;
+    ShowAll = true;
+}
+
+bool BriefingSequence::waitingForPlayer() const
+{
+    for (const Stage& stage : m_stages)
+        if (LineStage[stage.number])
+            return stage.kind == StageKind::End || stage.kind == StageKind::EndScreen;
+    return true;
+}
+
+BriefWindow::BriefWindow(GameState& state, SoundBank* sound, platform::clock::Clock& clock)
+    : m_state(state), m_sound(sound), m_clock(clock), m_sequence(state), m_form("VEDE Gorsefield")
+{
+    m_form.resize(640, 480);
+    m_form.setBackColor(BackColour);
+    m_form.picture() = platform::gfx::Picture(640, 480, BackColour);
+    m_form.onClick = [this] { Form_Click(); };
+    m_form.onMouseDown = [this](int, int, int, int) { Form_Click(); };
+    m_form.onKeyDown = [this](int keyCode, int shift) { Form_KeyDown(keyCode, shift); };
+    m_form.onUnload = [this](bool&) { m_closed = true; };
+    m_sequence.print = [this](int x, int y, const std::string& text) { printText(x, y, text); };
+    m_sequence.playSound = [this](int n) {
+        if (m_sound != nullptr)
+            m_sound->PlaySound(n);
+    };
+    pumpEvents = [] { platform::ui::doEvents(); };
+}
+
+Screen BriefWindow::Form_Activate(const std::string& problem)
+{
+    return BmainDo(problem);
+}
+
+Screen BriefWindow::BmainDo(const std::string& problem)
+{
+    m_closed = false;
+    m_shown.clear();
+    m_form.picture().clear(BackColour);
+    m_sequence.windowHeight = m_form.height();
+    m_form.setEnabled(true);
+    m_form.show();
+    m_form.refresh();
+
+    m_sequence.BmainDo(problem);
+    if (m_sequence.endMusicWanted())
+        startEndMusic();
+
+    const std::function<void()> noEvents = [] {};
+    const std::function<void()>& pump = pumpEvents ? pumpEvents : noEvents;
+    while (!m_sequence.Done) {
+        // Once a click asked for the rest at once, the ticks follow without waiting, but only
+        // while there is still text to come: the wait for the last click stays paced.
+        if (!m_sequence.ShowAll || m_sequence.waitingForPlayer()) {
+            const platform::clock::Tick t0 = m_clock.tickCount();
+            m_clock.waitUntil(t0 + TickPeriod, pump);
+        } else {
+            pump();
+        }
+        if (m_closed)
+            break;
+        if (!m_sequence.Done)
+            m_sequence.BmainLoop();
+    }
+
+    m_form.hide();
+    if (m_closed)
+        return Screen::Quit;
+    if (!m_state.CampaignOver) {
+        m_state.MissionOver = false;
+        return Screen::Battle;
+    }
+    return Screen::Title;
+}
+
+void BriefWindow::printText(int x, int y, const std::string& text)
+{
+    const std::pair<int, int> at{x, y};
+    auto shown =
+        std::find_if(m_shown.begin(), m_shown.end(), [&](const auto& entry) { return entry.first == at; });
+    if (shown != m_shown.end() && shown->second == text)
+        return; // the same print again would change nothing
+    if (shown != m_shown.end())
+        shown->second = text;
+    else
+        m_shown.push_back({at, text});
+    // Each line is drawn once on a clean surface, so a line that grows keeps crisp letters and
+    // lines that stand close do not cover each other.
+    platform::gfx::Picture& picture = m_form.picture();
+    picture.clear(BackColour);
+    for (const auto& [place, line] : m_shown)
+        picture.print(place.first, place.second, line, briefFont(), TextColour);
+    m_form.refresh();
+}
+
+void BriefWindow::startEndMusic()
+{
+    if (m_sound == nullptr || !m_state.MusicOn)
+        return;
+    m_sound->musicBuffer().setCurrentPosition(0);
+    const std::string path = m_state.dataPath("arquivos/musica/fim.wav");
+    if (!platform::text::fileExists(platform::text::resolveCaseInsensitive(path)))
+        return;
+    if (m_sound->loadMusic("fim.wav"))
+        m_sound->musicBuffer().play();
+}
+
+} // namespace tolvar

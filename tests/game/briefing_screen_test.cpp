@@ -1,0 +1,318 @@
+// The briefing screen: the mission read for it, the roster compaction, the three text sequences
+// with their timing, clicks and sounds, a missing mission, and the window's pacing.
+
+#include "game/briefing_screen.h"
+
+#include "platform/clock/clock.h"
+#include "program_folder_fixture.h"
+
+#include <QApplication>
+#include <map>
+#include <string>
+#include <vector>
+
+using namespace tolvar;
+
+namespace {
+
+void ensureQt()
+{
+    if (QApplication::instance() == nullptr) {
+        static int argc = 1;
+        static char name[] = "test_game";
+        static char* argv[] = {name, nullptr};
+        new QApplication(argc, argv);
+    }
+}
+
+std::string missionBytes(const std::string& title, const std::string& author, const std::string& troop,
+                         const std::string& summary)
+{
+    std::string bytes =
+        "<Info>\r\n\"" + title + "\"\r\n\"" + author + "\"\r\n25\r\n25\r\n<-Info>\r\n<Map>\r\n";
+    for (int row = 0; row < 25; ++row)
+        bytes += std::string(50, '1') + "\r\n";
+    bytes += "<-Map>\r\n<Objts>\r\n<-Objts>\r\n<Inimigos>\r\n\"01,05,05,None,0\"\r\n<-Inimigos>\r\n"
+             "<Tropa>\r\n\"03,03\"\r\n\"" +
+             troop + "\"\r\n\"01\"\r\n\"01\"\r\n\"01\"\r\n\"3\"\r\n<-Tropa>\r\n";
+    if (!summary.empty())
+        bytes += "<Resumo>\r\n\"" + summary + "\"\r\n<-Resumo>\r\n";
+    return bytes + "<Fim>\r\n";
+}
+
+TEST(MissionBrief, TitleAuthorTroopSizeAndSummary)
+{
+    const MissionBrief brief =
+        readMissionBrief(missionBytes("Beach, at dawn", "Bo", "10", "Take the dunes."));
+    EXPECT_EQ(brief.title, "Beach, at dawn");
+    EXPECT_EQ(brief.author, "Bo");
+    EXPECT_EQ(brief.troopSize, 10);
+    EXPECT_EQ(brief.summary, "Take the dunes.");
+
+    const MissionBrief none = readMissionBrief(missionBytes("T", "A", "x ", ""));
+    EXPECT_EQ(none.troopSize, 0);
+    EXPECT_EQ(none.summary, "");
+    EXPECT_EQ(readMissionBrief(std::string("\0\xff\r\n<", 5)).title, "");
+}
+
+TEST(RosterCompaction, FallenRowsGoAndEachSoldierKeepsItsTally)
+{
+    GameState state;
+    state.Roster[1] = {"", "A", "3"};
+    state.Roster[2] = {"", "", "9"};
+    state.Roster[3] = {"", "", ""};
+    state.Roster[4] = {"", "B", "12"};
+    state.NameCount = 4;
+    compactRoster(state);
+    EXPECT_EQ(state.NameCount, 2);
+    EXPECT_EQ(state.Roster[1][RosterName], "A");
+    EXPECT_EQ(state.Roster[1][RosterKills], "3");
+    EXPECT_EQ(state.Roster[2][RosterName], "B");
+    EXPECT_EQ(state.Roster[2][RosterKills], "12");
+    for (int row = 3; row <= 4; ++row)
+        EXPECT_EQ(state.Roster[row], (std::array<std::string, 3>{})) << row;
+}
+
+// The sequence on its own, ticked by the test, recording what it prints and plays.
+class Sequence : public ProgramFolderTest
+{
+protected:
+    void SetUp() override
+    {
+        ProgramFolderTest::SetUp();
+        seq.print = [this](int, int y, const std::string& text) {
+            lines[y] = text;
+            ++prints;
+        };
+        seq.playSound = [this](int n) { sounds.push_back(n); };
+        state.CampAuthor = "Bo";
+    }
+    void campaign(const std::vector<std::string>& missions, int soldiers)
+    {
+        for (std::size_t i = 0; i < missions.size(); ++i)
+            state.MissionName[i + 1] = missions[i];
+        for (int k = 1; k <= soldiers; ++k)
+            state.Roster[k][RosterName] = "S" + std::to_string(k);
+        state.NameCount = soldiers;
+    }
+    int ticksUntil(const std::function<bool()>& done, int limit = 100000)
+    {
+        int ticks = 0;
+        while (!done() && ticks < limit) {
+            seq.BmainLoop();
+            ++ticks;
+        }
+        return ticks;
+    }
+
+    BriefingSequence seq{state};
+    std::map<int, std::string> lines;
+    std::vector<int> sounds;
+    int prints = 0;
+};
+
+TEST_F(Sequence, MissionBriefingLinesInOrder)
+{
+    campaign({"first", "beach"}, 7);
+    write("arquivos/campanha/beach.cfm", missionBytes("Beach", "Ann Author", "3 ", "Land and dig in."));
+    state.CurrentMission = 2;
+    seq.BmainDo();
+    EXPECT_FALSE(state.CampaignOver);
+    EXPECT_EQ(seq.kind(), BriefingSequence::Kind::Briefing);
+
+    ticksUntil([&] { return seq.CanLeave; });
+    EXPECT_EQ(lines[10], "Mission 2 - Beach      (ARMY = 7)");
+    EXPECT_EQ(lines[100], "Land and dig in.");
+    EXPECT_EQ(lines[130], "You will have 3 soldiers.");
+    EXPECT_EQ(lines[400], "Mission by Ann Author");
+    EXPECT_EQ(lines.count(420), 0u) << "the last line has only begun";
+
+    ticksUntil([&] { return lines[420] == "Click/Any key to continue."; });
+    EXPECT_FALSE(seq.Done);
+    seq.Form_Click();
+    EXPECT_TRUE(seq.Done);
+}
+
+TEST_F(Sequence, TroopSizeLine)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"1 ", "You will have only one soldier."}, {"3 ", "You will have 3 soldiers."}, {"x ", ""}};
+    for (const auto& [troop, line] : cases) {
+        lines.clear();
+        campaign({"m"}, 5);
+        write("arquivos/campanha/m.cfm", missionBytes("T", "A", troop, "S"));
+        state.CurrentMission = 1;
+        seq.BmainDo();
+        ticksUntil([&] { return seq.LineStage[5]; });
+        EXPECT_EQ(lines[130], line) << troop;
+    }
+}
+
+TEST_F(Sequence, TooFewSoldiersEndsTheCampaignAndTheScreenByItself)
+{
+    campaign({"m", "n"}, 3);
+    write("arquivos/campanha/m.cfm", missionBytes("T", "A", "4 ", "S"));
+    state.CurrentMission = 1;
+    seq.BmainDo();
+    EXPECT_TRUE(seq.NotEnoughSoldiers);
+    EXPECT_TRUE(state.CampaignOver);
+    EXPECT_FALSE(seq.endMusicWanted());
+    ticksUntil([&] { return seq.Done; });
+    EXPECT_TRUE(seq.Done) << "ends once the last line is out";
+    EXPECT_EQ(lines[10], "Sorry commander, we don't have the necessary soldiers...");
+    EXPECT_EQ(lines[40], "...we can't continue... It's our end...");
+    EXPECT_EQ(lines[300], "This campaign is over. It was made by Bo.");
+    EXPECT_EQ(lines[420], CreditLine);
+}
+
+TEST_F(Sequence, AfterTheLastMissionTheCampaignIsCompletedHoweverFewAreLeft)
+{
+    campaign({"m"}, 0);
+    state.CurrentMission = 2;
+    seq.BmainDo();
+    EXPECT_TRUE(state.CampaignOver);
+    EXPECT_EQ(seq.kind(), BriefingSequence::Kind::Completed);
+    EXPECT_TRUE(seq.endMusicWanted());
+    ticksUntil([&] { return seq.waitingForPlayer(); });
+    EXPECT_EQ(lines[450], "Click/Any key to continue.");
+    EXPECT_EQ(lines[10], "This campaign, made by Bo was completed!");
+    EXPECT_EQ(lines[320], CreditLine);
+    EXPECT_TRUE(seq.CanLeave);
+    EXPECT_TRUE(seq.waitingForPlayer());
+    EXPECT_FALSE(seq.Done);
+}
+
+TEST_F(Sequence, AClickDuringTheFirstLineShowsTheRestAtOnceAndSilently)
+{
+    campaign({"m"}, 2);
+    write("arquivos/campanha/m.cfm", missionBytes("Yard", "A", "2 ", "Hold."));
+    state.CurrentMission = 1;
+    seq.BmainDo();
+    ticksUntil([&] { return lines[10] == "Mis"; });
+    const std::size_t soundsBefore = sounds.size();
+    EXPECT_EQ(soundsBefore, 3u) << "one click per letter";
+    seq.Form_Click();
+    EXPECT_FALSE(seq.Done) << "the first click only hurries the text";
+    ticksUntil([&] { return seq.waitingForPlayer(); });
+    EXPECT_EQ(lines[420], "Click/Any key to continue.");
+    EXPECT_EQ(sounds.size(), soundsBefore);
+    seq.Form_Click();
+    EXPECT_TRUE(seq.Done);
+}
+
+TEST_F(Sequence, A26CharacterLineTakes297Ticks)
+{
+    campaign({"m"}, 2);
+    write("arquivos/campanha/m.cfm", missionBytes("Yard", "A", "2 ", "Hold."));
+    state.CurrentMission = 1;
+    seq.BmainDo();
+    ticksUntil([&] { return seq.LineStage[5]; });
+    const int before = ticksUntil([&] { return seq.LineStage[6]; });
+    EXPECT_GT(before, 0);
+    // The tick that enters the line is also its first tick.
+    const int typing = 1 + ticksUntil([&] { return !seq.LineStage[6]; });
+    EXPECT_EQ(typing, 297);
+}
+
+TEST_F(Sequence, AMissingMissionIsToldAndLeadsBackToTheTitleScreenRosterKept)
+{
+    campaign({"gone", "m"}, 3);
+    state.Roster[2][RosterKills] = "5";
+    state.CurrentMission = 1;
+    seq.BmainDo();
+    EXPECT_TRUE(state.CampaignOver);
+    EXPECT_EQ(seq.kind(), BriefingSequence::Kind::Problem);
+    ticksUntil([&] { return seq.waitingForPlayer(); });
+    EXPECT_EQ(lines[10], "The mission \"gone\" of this campaign is missing.");
+    EXPECT_EQ(lines[420], "Click/Any key to continue.");
+    EXPECT_EQ(state.NameCount, 3);
+    EXPECT_EQ(state.Roster[2][RosterKills], "5");
+
+    // A message from the battle screen is shown the same way.
+    lines.clear();
+    seq.BmainDo("Cannot read the mission m");
+    ticksUntil([&] { return seq.waitingForPlayer(); });
+    EXPECT_EQ(lines[10], "Cannot read the mission m");
+}
+
+// The window on a manual clock.
+class BriefingWindow : public ProgramFolderTest
+{
+protected:
+    void SetUp() override
+    {
+        ensureQt();
+        ProgramFolderTest::SetUp();
+        window = std::make_unique<BriefWindow>(state, nullptr, clock);
+        window->pumpEvents = [this] {
+            QApplication::processEvents();
+            ++turns;
+            if (action)
+                action();
+        };
+        state.MissionName[1] = "m";
+        state.Roster[1][RosterName] = "Ann";
+        state.Roster[2][RosterName] = "Bob";
+        state.NameCount = 2;
+        state.CurrentMission = 1;
+        write("arquivos/campanha/m.cfm", missionBytes("Yard", "A", "2 ", "Hold."));
+    }
+    void TearDown() override
+    {
+        window.reset();
+        ProgramFolderTest::TearDown();
+    }
+
+    platform::clock::ManualClock clock;
+    std::unique_ptr<BriefWindow> window;
+    std::function<void()> action;
+    int turns = 0;
+};
+
+TEST_F(BriefingWindow, TicksArePacedAt5msAndAClickOnceAllowedLeavesToTheBattle)
+{
+    action = [this] {
+        if (window->sequence().waitingForPlayer())
+            window->form().onClick();
+    };
+    state.MissionOver = true;
+    EXPECT_EQ(window->Form_Activate(), Screen::Battle);
+    EXPECT_FALSE(state.MissionOver);
+    EXPECT_EQ(clock.tickCount(), 5 * turns);
+    EXPECT_GE(clock.tickCount(), 297 * 5) << "the last line alone takes 1.485 s";
+    EXPECT_FALSE(window->form().visible());
+}
+
+TEST_F(BriefingWindow, AfterAHurryingClickTheWaitForTheLastClickStaysPaced)
+{
+    int hurriedAt = 0;
+    int waitingSince = 0;
+    action = [&] {
+        if (turns == 3)
+            window->Form_Click();
+        if (window->sequence().waitingForPlayer()) {
+            if (waitingSince == 0) {
+                waitingSince = turns;
+                hurriedAt = static_cast<int>(clock.tickCount());
+            } else if (turns == waitingSince + 100) {
+                window->Form_KeyDown('A', 0);
+            }
+        }
+    };
+    EXPECT_EQ(window->Form_Activate(), Screen::Battle);
+    EXPECT_LT(hurriedAt, 50) << "the text came out without waiting";
+    EXPECT_GE(clock.tickCount() - hurriedAt, 100 * 5 - 5) << "waiting for the player does not spin";
+}
+
+TEST_F(BriefingWindow, TheEndOfTheCampaignGoesBackToTheTitleScreen)
+{
+    state.CurrentMission = 2;
+    action = [this] {
+        if (window->sequence().waitingForPlayer())
+            window->Form_Click();
+    };
+    EXPECT_EQ(window->Form_Activate(), Screen::Title);
+    EXPECT_TRUE(state.CampaignOver);
+}
+
+} // namespace
