@@ -3,6 +3,7 @@
 #include "game/battle/battle_numbers.h"
 #include "game/battle/battle_sprites.h"
 #include "game/battle/geometry.h"
+#include "game/battle/sprite_sheets.h"
 #include "platform/text/codepage.h"
 
 #include <algorithm>
@@ -81,6 +82,15 @@ int scatter(Battle& battle)
     return 5 - intPart(battle.game.random.rnd() * 10);
 }
 
+// The sheets the enemies are drawn from, taken from the battle's loaded sheets the first time
+// they are needed, as the rest of the frame's drawing takes them.
+const SpriteSheets& sheets(Battle& battle)
+{
+    if (battle.sprites.SPP.isNull() && !battle.sheets.SPP.isNull())
+        loadSpriteSheets(battle.sprites, battle.sheets, battle.game.dataPath("arquivos/grafico/"));
+    return battle.sprites;
+}
+
 // The first AI animation slot of the enemy's AI name, 0 when there is none.
 int findAiAnimation(const BattleState& s, const std::string& aiName)
 {
@@ -108,12 +118,13 @@ void startAi(BattleState& s, int e)
     s.AiTick[e] = 0;
 }
 
-bool anyLinePending(const BattleState& s, int e)
+int linesPending(const BattleState& s, int e)
 {
+    int pending = 0;
     for (int j = 1; j <= MaxTaskLines; ++j)
         if (vb::val(s.EnemyAiPending[e][j]) == 1)
-            return true;
-    return false;
+            ++pending;
+    return pending;
 }
 
 // Runs line j of enemy e's animation; false for a kind that does nothing (the line stays pending).
@@ -186,13 +197,18 @@ void aiFrame(Battle& battle, int e)
         s.AiSubTick[e] -= FramesPerTick;
         ++s.AiTick[e];
     }
+    // Running a line is the only way a line stops pending in this loop, so a count kept along
+    // tells when none is left.
+    int pending = linesPending(s, e);
     for (int j = 1; j <= MaxTaskLines; ++j) {
         const std::string& line = s.EnemyAiTask[e][j];
         const bool due = taskFrame(line) == s.AiTick[e] || line.starts_with("Fim");
-        if (due && vb::val(s.EnemyAiPending[e][j]) == 1 && runAiTask(battle, e, j))
+        if (due && vb::val(s.EnemyAiPending[e][j]) == 1 && runAiTask(battle, e, j)) {
             s.EnemyAiPending[e][j].assign(1, '2'); // has run
+            --pending;
+        }
         // The lines after one that stopped the animation still run in this frame.
-        if (s.AiState[e] != AiEnded && !anyLinePending(s, e))
+        if (s.AiState[e] != AiEnded && pending == 0)
             s.AiState[e] = AiEnded;
     }
 }
@@ -275,7 +291,7 @@ void scriptedShot(Battle& battle, int e)
     if (toInteger(CalcDIS(muzzleX, muzzleY, static_cast<float>(s.AimX), static_cast<float>(s.AimY))) == 0)
         return;
     PlaySound(battle, 1);
-    drawEnemyShotFlash(battle, battle.sprites, e, d.AimFacing);
+    drawEnemyShotFlash(battle, sheets(battle), e, d.AimFacing);
     fireBullet(s, muzzleX, muzzleY);
     d.AimFacing = static_cast<float>(s.Bullet[s.BulletIndex][3]);
 }
@@ -293,7 +309,7 @@ void shotAtTroop(Battle& battle, int e)
     s.AimY = toInteger(s.SoldierY[target] + oy);
     if (toInteger(CalcDIS(d.X, d.Y, static_cast<float>(s.AimX), static_cast<float>(s.AimY))) == 0)
         return;
-    drawEnemyShotFlash(battle, battle.sprites, e, d.Heading);
+    drawEnemyShotFlash(battle, sheets(battle), e, d.Heading);
     PlaySound(battle, 1);
     fireBullet(s, d.X, d.Y);
 }
@@ -352,6 +368,8 @@ void EnemyBehaviour(Battle& battle, int e)
         shotAtTroop(battle, e);
     if (d.Walking)
         walk(battle, e);
+    // Over its shot's flash: standing, or walking, turned towards its aim while firing.
+    drawEnemySprite(battle, sheets(battle), e);
 }
 
 } // namespace tolvar::battle

@@ -18,7 +18,7 @@ inline constexpr int AiEnded = 2;
 void EnemyAiPhase(Battle& battle);
 
 // One frame of living enemy e's behaviour: noticing, its fire delay, scripted shots, shots at the
-// troop and walking to its target. Its figure is drawn afterwards by the enemies' phase.
+// troop, walking to its target, and its figure drawn onto `MainFrame` over its shot's flash.
 void EnemyBehaviour(Battle& battle, int e);
 
 } // namespace tolvar::battle

@@ -63,12 +63,13 @@ bool dueAlways(std::string_view line)
     return line.starts_with("Fim");
 }
 
-bool anyLinePending(const BattleState& s, int a)
+int linesPending(const BattleState& s, int a)
 {
+    int pending = 0;
     for (int l = 1; l <= MaxTaskLines; ++l)
         if (vb::val(s.AnimTaskPending[a][l]) == 1)
-            return true;
-    return false;
+            ++pending;
+    return pending;
 }
 
 // Lines that have run are armed again, so the animation plays from its beginning.
@@ -159,13 +160,20 @@ void animationFrame(Battle& battle, int a)
         s.AnimSubTick[a] -= FramesPerTick;
         ++s.AnimTick[a];
     }
+    // Running a line is the only way a line stops pending in this loop, so a count kept along
+    // tells when none is left.
+    int pending = linesPending(s, a);
     for (int l = 1; l <= MaxTaskLines; ++l) {
         const std::string& line = s.MissionAnimTask[a][l];
         const bool due = taskFrame(line) == s.AnimTick[a] || dueAlways(line);
-        if (due && vb::val(s.AnimTaskPending[a][l]) != 2 && runTask(battle, line))
+        const double before = vb::val(s.AnimTaskPending[a][l]);
+        if (due && before != 2 && runTask(battle, line)) {
             s.AnimTaskPending[a][l] = "2";
+            if (before == 1)
+                --pending;
+        }
         // The lines after the one that ended the animation still run in this frame.
-        if (s.AnimState[a] != AnimEnded && !anyLinePending(s, a))
+        if (s.AnimState[a] != AnimEnded && pending == 0)
             s.AnimState[a] = AnimEnded;
     }
 }

@@ -2,6 +2,7 @@
 // each frame: noticing the troop, walking at a soldier, firing at him, scripted shots and walking.
 
 #include "frame_harness.h"
+#include "sprite_test_sheets.h"
 
 #include "game/battle/enemy_ai.h"
 #include "game/battle/geometry.h"
@@ -355,6 +356,22 @@ TEST(EnemyBehaviour, BlockedOnBothAxesStaysAndKeepsWalking)
     EXPECT_FLOAT_EQ(d.X, 199);
     EXPECT_FLOAT_EQ(d.Y, 199);
     EXPECT_TRUE(d.Walking);
+}
+
+TEST(EnemyBehaviour, DrawsTheEnemyFigure)
+{
+    FrameHarness h;
+    h.start(guardMission({"0000,03,10,10"}, true));
+    h.battle.sprites = sprite_test::makeSheets();
+    BattleState& s = h.s();
+    s.Dolls[1].Terrain = 1;
+    s.MainFrame = s.MainMap;
+    s.MainFrame.clear(sprite_test::Background);
+    EnemyBehaviour(h.battle, 1);
+    // A standing figure of team 04: its cell's top-left corner is 6 pixels left of and 17 above
+    // the enemy's point (190, 190).
+    EXPECT_EQ(s.MainFrame.pixel(184, 173) & 0xFFFF00u, sprite_test::cellColour(sprite_test::SPP, 4, 0));
+    EXPECT_EQ(s.MainFrame.pixel(183, 173), sprite_test::Background);
 }
 
 } // namespace
