@@ -45,7 +45,8 @@ std::string bigMission()
     bytes += "<-Objts>\r\n<Inimigos>\r\n";
     for (int e = 0; e < 50; ++e)
         bytes += "\"04," + cell(21 + e % 10 * 3, 22 + e / 10 * 5) + ",None,0\"\r\n";
-    bytes += "<-Inimigos>\r\n<Tropa>\r\n\"05,05\"\r\n\"10\"\r\n\"02\"\r\n\"07\"\r\n\"01\"\r\n\"5\"\r\n<-Tropa>\r\n<Fim>\r\n";
+    bytes += "<-Inimigos>\r\n<Tropa>\r\n\"05,05\"\r\n\"10\"\r\n\"02\"\r\n\"07\"\r\n\"01\"\r\n\"5\"\r\n<-"
+             "Tropa>\r\n<Fim>\r\n";
     return bytes;
 }
 
@@ -65,7 +66,8 @@ platform::gfx::Picture flatSheet(int w, int h)
     return p;
 }
 
-struct FrameBench {
+struct FrameBench
+{
     FrameBench() : battle(game, clock)
     {
         game.programFolder = programFolder();
@@ -137,8 +139,8 @@ void loadBigMission(benchmark::State& state)
 {
     FrameBench bench;
     for (auto _ : state) {
-        const LoadResult result =
-            LoadMap(*bench.battle.state, bench.missionFile, bench.battle.sheets.MPP, bench.game.random, {false, {}});
+        const LoadResult result = LoadMap(*bench.battle.state, bench.missionFile, bench.battle.sheets.MPP,
+                                          bench.game.random, {false, {}});
         benchmark::DoNotOptimize(result.ok);
     }
 }

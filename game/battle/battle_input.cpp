@@ -7,10 +7,10 @@ namespace tolvar::battle {
 
 namespace {
 
-constexpr int KeyEnd = 69;     // "E"
+constexpr int KeyEnd = 69; // "E"
 constexpr int KeyEscape = 27;
-constexpr int KeyMusic = 77;   // "M"
-constexpr int KeySound = 83;   // "S"
+constexpr int KeyMusic = 77; // "M"
+constexpr int KeySound = 83; // "S"
 
 // Window pixels per view pixel on one axis; a window of no size counts as one.
 double pixelsPerViewPixel(int windowPx, int logical)

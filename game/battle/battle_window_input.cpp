@@ -11,7 +11,9 @@ namespace tolvar::battle {
 void connectBattleInput(platform::ui::Form& form, platform::ui::PictureBox& screen, Battle& battle)
 {
     form.onKeyDown = [&battle](int keyCode, int) { Form_KeyDown(battle, keyCode); };
-    screen.onMouseDown = [&battle](int button, int, int x, int y) { GameScreen_MouseDown(battle, button, x, y); };
+    screen.onMouseDown = [&battle](int button, int, int x, int y) {
+        GameScreen_MouseDown(battle, button, x, y);
+    };
     screen.onMouseMove = [&battle](int, int, int, int) { GameScreen_MouseMove(battle); };
     screen.onMouseUp = [&battle](int button, int, int, int) { GameScreen_MouseUp(battle, button); };
     battle.cursorPos = [&screen]() -> CursorPoint {

@@ -10,7 +10,8 @@ namespace tolvar::battle {
 
 namespace {
 
-struct TerrainClass {
+struct TerrainClass
+{
     const char* codes;
     Terrain terrain;
 };
@@ -22,7 +23,8 @@ const std::array<TerrainClass, 4>& terrainClasses()
         {"*01*", {1, 1.0f}},
         {"*02*", {2, 0.5f}},
         {"*03*09*0A*0B*0C*", {1, 0.7f}},
-        {"*04*1C*1D*1E*1F*20*21*21*22*24*25*26*27*28*29*2A*2B*2C*2D*2E*2F*30*32*33*34*35*36*37*38*39*3A*3B*3C*"
+        {"*04*1C*1D*1E*1F*20*21*21*22*24*25*26*27*28*29*2A*2B*2C*2D*2E*2F*30*32*33*34*35*36*37*38*39*3A*3B*"
+         "3C*"
          "3D*3E*3F*40*41*42*43*44*45*46*47*48*49*4A*4B*4C*4D*4F*50*51*52*53*",
          {1, 1.2f}},
     }};
@@ -34,7 +36,7 @@ Terrain terrainAt(const BattleState& s, int column, int row, Terrain kept)
     if (column < 1 || row < 1)
         return kept;
     if (column > TileGridSize || row > TileGridSize)
-        return Terrain{};  // no tile there: plain land
+        return Terrain{}; // no tile there: plain land
     return terrainOf(s.TileGrid[column - 1][row - 1]);
 }
 

@@ -9,7 +9,8 @@ namespace tolvar::battle {
 
 // Kind (1 land, 2 water) and walking speed of a tile code; codes of no terrain class are land at
 // speed 1.0.
-struct Terrain {
+struct Terrain
+{
     int kind = 1;
     float speed = 1.0f;
 };

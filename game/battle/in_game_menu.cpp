@@ -12,8 +12,9 @@ namespace {
 // A button at (x, y) of size w x h from the menu origin, hit by the last click.
 bool clicked(const BattleState& s, double mx, double my, int x, int y, int w, int h)
 {
-    return InArea(static_cast<float>(s.MenuClickX), static_cast<float>(s.MenuClickY), static_cast<float>(mx + x),
-                  static_cast<float>(my + y), static_cast<float>(mx + x + w), static_cast<float>(my + y + h));
+    return InArea(static_cast<float>(s.MenuClickX), static_cast<float>(s.MenuClickY),
+                  static_cast<float>(mx + x), static_cast<float>(my + y), static_cast<float>(mx + x + w),
+                  static_cast<float>(my + y + h));
 }
 
 void drawBox(Battle& battle, double mx, double my)
@@ -21,8 +22,8 @@ void drawBox(Battle& battle, double mx, double my)
     BattleState& s = *battle.state;
     const double ox = s.CameraX + mx;
     const double oy = s.CameraY + my;
-    s.MainFrame.box(toInteger(ox + s.MenuLeft - 1), toInteger(oy + s.MenuTop - 1), toInteger(ox + s.MenuRight + 1),
-                    toInteger(oy + s.MenuBottom + 1), platform::gfx::kWhite);
+    s.MainFrame.box(toInteger(ox + s.MenuLeft - 1), toInteger(oy + s.MenuTop - 1),
+                    toInteger(ox + s.MenuRight + 1), toInteger(oy + s.MenuBottom + 1), platform::gfx::kWhite);
     s.MainFrame.fillBox(toInteger(ox + s.MenuLeft), toInteger(oy + s.MenuTop), toInteger(ox + s.MenuRight),
                         toInteger(oy + s.MenuBottom), platform::gfx::kBlack);
 }
@@ -73,7 +74,8 @@ void buttons(Battle& battle, double mx, double my)
         pressed(battle);
         writeSettings(game);
         // The new choice of track plays at once, if the player wants music.
-        if (game.CurrentTrack != s.MenuTrackAtOpen && game.CurrentTrack >= 1 && game.CurrentTrack <= TrackCount) {
+        if (game.CurrentTrack != s.MenuTrackAtOpen && game.CurrentTrack >= 1 &&
+            game.CurrentTrack <= TrackCount) {
             if (battle.sound)
                 battle.sound->loadTrack(game.CurrentTrack);
             if (game.MusicOn)

@@ -26,11 +26,12 @@ int chooseShooter(const BattleState& s)
     float best = 50000;
     int shooter = 0;
     for (int i = 1; i <= s.TroopCount; ++i) {
-        const bool ready = s.FireMode == 1 ? (s.Reload[i] == 0 && s.Rounds[i] > 0)
-                                           : (s.Cooldown[i] == 0 && s.Rounds[i] > 0);
+        const bool ready =
+            s.FireMode == 1 ? (s.Reload[i] == 0 && s.Rounds[i] > 0) : (s.Cooldown[i] == 0 && s.Rounds[i] > 0);
         if (!ready)
             continue;
-        const float d = CalcDIS(s.SoldierX[i], s.SoldierY[i], static_cast<float>(s.AimX), static_cast<float>(s.AimY));
+        const float d =
+            CalcDIS(s.SoldierX[i], s.SoldierY[i], static_cast<float>(s.AimX), static_cast<float>(s.AimY));
         if (d < best) {
             best = d;
             shooter = i;
@@ -60,7 +61,7 @@ void fireOrder(Battle& battle)
     const float mouseY = static_cast<float>(s.MouseMapPoint[1]);
     const float d = CalcDIS(x, y, mouseX, mouseY);
     if (d == 0)
-        return;  // aimed at its own position: there is no direction to fire in
+        return; // aimed at its own position: there is no direction to fire in
 
     s.BulletIndex = s.BulletIndex >= MaxBullets ? 1 : s.BulletIndex + 1;
     auto& row = s.Bullet[s.BulletIndex];
@@ -106,8 +107,8 @@ void moveOrder(Battle& battle)
     s.MoveMarkY = s.TargetY[1];
     if (s.MoveMarkFrame > 5)
         s.MoveMarkFrame = 1;
-    s.HeadingExact[1] = CalcANG(static_cast<float>(s.TargetX[1]), static_cast<float>(s.TargetY[1]), s.SoldierX[1],
-                                s.SoldierY[1]);
+    s.HeadingExact[1] = CalcANG(static_cast<float>(s.TargetX[1]), static_cast<float>(s.TargetY[1]),
+                                s.SoldierX[1], s.SoldierY[1]);
     s.MoveDir[1] = toInteger(s.HeadingExact[1]);
     s.Moving[1] = 1;
 }
@@ -165,7 +166,8 @@ void enemyBulletHits(Battle& battle, int i)
         auto& row = s.Bullet[b];
         if (row[0] != 1 || row[5] != EnemyBulletKind || !s.Alive[i])
             continue;
-        if (CalcDIS(static_cast<float>(row[1]), static_cast<float>(row[2]), s.SoldierX[i], s.SoldierY[i]) < 10) {
+        if (CalcDIS(static_cast<float>(row[1]), static_cast<float>(row[2]), s.SoldierX[i], s.SoldierY[i]) <
+            10) {
             KillDoll(battle, i);
             row[0] = 0;
             PlaySound(battle, intPart(battle.game.random.rnd() * 5) + 6);
@@ -179,7 +181,8 @@ int reloadCell(int n)
     const std::string_view seq = ReloadSequence;
     const int pairs = static_cast<int>(seq.size() / 2);
     n = std::clamp(n, 1, pairs);
-    return (seq[static_cast<std::size_t>(2 * (n - 1))] - '0') * 10 + (seq[static_cast<std::size_t>(2 * n - 1)] - '0');
+    return (seq[static_cast<std::size_t>(2 * (n - 1))] - '0') * 10 +
+           (seq[static_cast<std::size_t>(2 * n - 1)] - '0');
 }
 
 } // namespace
@@ -219,8 +222,8 @@ void FormationPhase(BattleState& s)
         s.Moving[k] = 1;
         s.TargetX[k] = toInteger(s.LeaderTrail[k - 1][1]);
         s.TargetY[k] = toInteger(s.LeaderTrail[k - 1][2]);
-        s.HeadingExact[k] = CalcANG(static_cast<float>(s.TargetX[k]), static_cast<float>(s.TargetY[k]), s.SoldierX[k],
-                                    s.SoldierY[k]);
+        s.HeadingExact[k] = CalcANG(static_cast<float>(s.TargetX[k]), static_cast<float>(s.TargetY[k]),
+                                    s.SoldierX[k], s.SoldierY[k]);
         s.MoveDir[k] = toInteger(s.HeadingExact[k]);
     }
 }

@@ -10,7 +10,8 @@ using battle_test::MissionText;
 
 namespace {
 
-class InputTest : public ::testing::Test {
+class InputTest : public ::testing::Test
+{
 protected:
     InputTest()
     {
@@ -82,7 +83,7 @@ TEST_F(InputTest, ButtonsGiveOrdersUntilReleasedUnlessInputIsLocked)
     EXPECT_FALSE(s.FireHeld);
     EXPECT_TRUE(s.KeyAck);
     EXPECT_EQ(s.IdleFrames, 0);
-    s.FireHeld = true;  // held by a script
+    s.FireHeld = true; // held by a script
     s.Spread = 4;
     h.release(1);
     EXPECT_TRUE(s.FireHeld);
@@ -99,11 +100,11 @@ TEST_F(InputTest, TheStatusButtonOpensTheSoldierPanelAndItsButtonsSetTheFireMode
     EXPECT_EQ(h.soundCount(15), 1);
     EXPECT_FALSE(s.FireHeld);
 
-    clickView(1, 20, 15 * 2 + 7);  // button 2
+    clickView(1, 20, 15 * 2 + 7); // button 2
     EXPECT_EQ(s.FireMode, 2);
-    clickView(1, 20, 15 * 1 + 7);  // button 1
+    clickView(1, 20, 15 * 1 + 7); // button 1
     EXPECT_EQ(s.FireMode, 1);
-    clickView(1, 100, 100);  // no orders while the panel is open
+    clickView(1, 100, 100); // no orders while the panel is open
     EXPECT_FALSE(s.FireHeld);
 
     clickView(1, 20, 9);
@@ -121,8 +122,8 @@ TEST_F(InputTest, ClicksInTheOpenMenuAreKeptInViewPixels)
     h.cursor = {301, 99};
     h.press(1);
     EXPECT_TRUE(s.FireHeld);
-    EXPECT_EQ(s.MenuClickX, 150);  // 150.5 rounds to the even 150
-    EXPECT_EQ(s.MenuClickY, 50);   // 49.5 rounds to 50
+    EXPECT_EQ(s.MenuClickX, 150); // 150.5 rounds to the even 150
+    EXPECT_EQ(s.MenuClickY, 50);  // 49.5 rounds to 50
 }
 
 } // namespace

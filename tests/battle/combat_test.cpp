@@ -20,17 +20,18 @@ TEST(DeathStages, LastSixSixThirtyTenAndOneFrames)
     for (int frame = 0; frame < 200 && stage != 6; ++frame)
         ++lengths[static_cast<std::size_t>(countDeathStage(stage, timer))];
     EXPECT_EQ(lengths, (std::vector<int>{0, 6, 6, 30, 10, 1, 0}));
-    EXPECT_EQ(countDeathStage(stage, timer), 6);  // final
+    EXPECT_EQ(countDeathStage(stage, timer), 6); // final
     EXPECT_EQ(stage, 6);
 }
 
 // A soldier at cell (5, 5) and an enemy 3 cells east of him.
-class CombatTest : public ::testing::Test {
+class CombatTest : public ::testing::Test
+{
 protected:
     CombatTest()
     {
         MissionText m;
-        m.map = battle_test::mapWith(25, 25, {{12, 5, "11"}});  // a wall further east
+        m.map = battle_test::mapWith(25, 25, {{12, 5, "11"}}); // a wall further east
         m.troop = battle_test::troopAt(5, 5, 1);
         m.enemies = {"04,08,05,None,0"};
         h.start(m);
@@ -57,7 +58,7 @@ TEST_F(CombatTest, ATroopBulletKillsTheEnemyWhoFallsAndIsGoneAfter52Frames)
     ASSERT_EQ(s.Dolls[1].State, DollDying);
     EXPECT_EQ(s.Kills[1], 1);
     EXPECT_EQ(s.ShotsHit, 1);
-    EXPECT_EQ(s.Bullet[1][0], 0);  // the bullet is spent
+    EXPECT_EQ(s.Bullet[1][0], 0); // the bullet is spent
     EXPECT_GE(h.sounds.back(), 6);
     EXPECT_LE(h.sounds.back(), 10);
     // The frame of the hit is the first of the fall; the enemy is dead in the 53rd.
@@ -76,20 +77,20 @@ TEST_F(CombatTest, ABulletStopsAtAWallWithARicochetAndDrawsAGreyTracer)
     const double x = s.Bullet[1][1];
     h.frames(1);
     // The tracer runs from the new point to the last one, 8 pixels higher, grey by age.
-    const int grey = 255 - 18;  // two steps old
+    const int grey = 255 - 18; // two steps old
     EXPECT_EQ(s.MainFrame.pixel(toInteger(x + 5), 90 - 8), static_cast<platform::gfx::Rgb>(grey * 0x010101));
     for (int k = 0; k < 20 && s.Bullet[1][0] == 1; ++k)
         h.frames(1);
     EXPECT_EQ(s.Bullet[1][0], 0);
     EXPECT_EQ(h.soundCount(14), 1);
-    EXPECT_LT(s.Bullet[1][1], 220);  // the wall starts at x 220
+    EXPECT_LT(s.Bullet[1][1], 220); // the wall starts at x 220
 }
 
 TEST_F(CombatTest, ABulletIsSpentAtTheEndOfItsRange)
 {
     BattleState& s = h.s();
     s.Dolls[1].State = DollEmpty;
-    h.pointAtMap(90, 400);  // south, open ground
+    h.pointAtMap(90, 400); // south, open ground
     h.press(1);
     h.frames(1);
     h.release(1);
@@ -98,7 +99,7 @@ TEST_F(CombatTest, ABulletIsSpentAtTheEndOfItsRange)
         h.frames(1);
         ++frames;
     }
-    EXPECT_EQ(frames, 14);  // 120 pixels of range at 10 per frame, then it is spent
+    EXPECT_EQ(frames, 14); // 120 pixels of range at 10 per frame, then it is spent
     EXPECT_EQ(h.soundCount(14), 0);
 }
 
@@ -106,7 +107,7 @@ TEST_F(CombatTest, AnEnemyBulletKillsTheSoldierItReaches)
 {
     BattleState& s = h.s();
     s.Bullet[5] = {1, 95, 90, 0, 0, EnemyBulletKind, 0, 0, -10, 0};
-    s.Bullet[6] = {1, 95, 90, 0, 0, TroopBulletKind, 0, 1, 0, 0};  // the troop's own do not
+    s.Bullet[6] = {1, 95, 90, 0, 0, TroopBulletKind, 0, 1, 0, 0}; // the troop's own do not
     h.frames(1);
     EXPECT_EQ(s.TroopCount, 0);
     EXPECT_EQ(s.BodyCount, 1);

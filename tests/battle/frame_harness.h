@@ -15,7 +15,8 @@
 
 namespace battle_test {
 
-class FrameHarness {
+class FrameHarness
+{
 public:
     explicit FrameHarness(std::uint32_t seed = 7) : battle(game, clock)
     {
@@ -83,17 +84,19 @@ public:
     tolvar::battle::CursorPoint cursor;
     std::vector<int> sounds;
     std::vector<std::string> music;
-    std::function<void()> whileTextShown;  // runs while a screen text waits for a key
+    std::function<void()> whileTextShown; // runs while a screen text waits for a key
 };
 
 // A map of `cols` x `rows` land tiles ("01") with the given cells replaced: {x, y, code}, 1-based.
-struct Cell {
+struct Cell
+{
     int x, y;
     const char* code;
 };
 inline std::vector<std::string> mapWith(int cols, int rows, const std::vector<Cell>& cells)
 {
-    std::vector<std::string> map(static_cast<std::size_t>(rows), std::string(static_cast<std::size_t>(cols) * 2, '0'));
+    std::vector<std::string> map(static_cast<std::size_t>(rows),
+                                 std::string(static_cast<std::size_t>(cols) * 2, '0'));
     for (auto& row : map)
         for (std::size_t i = 1; i < row.size(); i += 2)
             row[i] = '1';
@@ -107,8 +110,8 @@ inline std::vector<std::string> troopAt(int x, int y, int size, int clips = 2)
 {
     char pos[8];
     std::snprintf(pos, sizeof pos, "%02d,%02d", x, y);
-    return {quoted(pos), quoted(std::to_string(size)), quoted("01"), quoted("01"), quoted("01"),
-            quoted(std::to_string(clips))};
+    return {quoted(pos),  quoted(std::to_string(size)), quoted("01"), quoted("01"),
+            quoted("01"), quoted(std::to_string(clips))};
 }
 
 } // namespace battle_test

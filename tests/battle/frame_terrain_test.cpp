@@ -13,7 +13,8 @@ using battle_test::MissionText;
 
 TEST(Terrain, ClassesGiveKindAndSpeedWithLandAsDefault)
 {
-    struct Case {
+    struct Case
+    {
         const char* code;
         int kind;
         float speed;
@@ -27,7 +28,8 @@ TEST(Terrain, ClassesGiveKindAndSpeedWithLandAsDefault)
     }
 }
 
-class WalkTest : public ::testing::Test {
+class WalkTest : public ::testing::Test
+{
 protected:
     WalkTest()
     {
@@ -42,9 +44,9 @@ protected:
 TEST_F(WalkTest, TheXAxisIsTestedFirstSoAWallIsSlidAlong)
 {
     float x = 28.6f, y = 50;
-    walkStep(s, x, y, 315, 2);  // down and right, into the wall
-    EXPECT_FLOAT_EQ(x, 28.6f);  // blocked on x
-    EXPECT_NEAR(y, 50 + 2 * 0.70710678f, 1e-4);  // slides down
+    walkStep(s, x, y, 315, 2);                  // down and right, into the wall
+    EXPECT_FLOAT_EQ(x, 28.6f);                  // blocked on x
+    EXPECT_NEAR(y, 50 + 2 * 0.70710678f, 1e-4); // slides down
 
     float fx = 20, fy = 50;
     walkStep(s, fx, fy, 0, 1);
@@ -89,9 +91,9 @@ TEST(EnemyTerrain, UsesTheTileTheEnemyStandsIn)
 {
     BattleState s;
     s.TileGrid[2][1] = "02";
-    s.Dolls[1].X = 59.9f;  // column Int(59.9 / 20) + 1 = 3
-    s.Dolls[1].Y = 20;     // row 2
-    s.Dolls[2].X = -5;     // off the map: kept
+    s.Dolls[1].X = 59.9f; // column Int(59.9 / 20) + 1 = 3
+    s.Dolls[1].Y = 20;    // row 2
+    s.Dolls[2].X = -5;    // off the map: kept
     s.Dolls[2].Speed = 0.7f;
     s.Dolls[2].Terrain = 1;
     EnemyTerrainPhase(s);
@@ -107,7 +109,7 @@ TEST(Camera, ClampsToTheMapThenFollowsTheLeaderAPixelPerFrame)
     m.troop = battle_test::troopAt(2, 2, 1);
     h.start(m);
     auto& s = h.s();
-    EXPECT_LT(s.CameraX, 1);  // the loader leaves it off the map
+    EXPECT_LT(s.CameraX, 1); // the loader leaves it off the map
     // Clamped to 1, then a step towards the leader near the corner: one pixel outside until the
     // next frame clamps it again.
     h.frames(1);

@@ -8,14 +8,23 @@ using namespace tolvar::battle;
 
 TEST(CalcANG, EveryQuadrantAndBothAxesSeenFromTheSecondPoint)
 {
-    struct Case {
+    struct Case
+    {
         float x1, y1, x2, y2, angle;
     };
     // Screen y grows downwards: a point above the second one has a smaller y.
     const Case cases[] = {
-        {13, 7, 10, 10, 45},   {7, 7, 10, 10, 135},  {7, 13, 10, 10, 225},  {13, 13, 10, 10, 315},
-        {20, 10, 10, 10, 0},   {10, 0, 10, 10, 90},  {0, 10, 10, 10, 180},  {10, 20, 10, 10, 270},
-        {10, 10, 10, 10, 0},   {10 + 1.7320508f, 9, 10, 10, 30}, {9, 10 + 1.7320508f, 10, 10, 240},
+        {13, 7, 10, 10, 45},
+        {7, 7, 10, 10, 135},
+        {7, 13, 10, 10, 225},
+        {13, 13, 10, 10, 315},
+        {20, 10, 10, 10, 0},
+        {10, 0, 10, 10, 90},
+        {0, 10, 10, 10, 180},
+        {10, 20, 10, 10, 270},
+        {10, 10, 10, 10, 0},
+        {10 + 1.7320508f, 9, 10, 10, 30},
+        {9, 10 + 1.7320508f, 10, 10, 240},
     };
     for (const Case& c : cases)
         EXPECT_NEAR(CalcANG(c.x1, c.y1, c.x2, c.y2), c.angle, 1e-3)

@@ -18,7 +18,8 @@ namespace {
 
 constexpr int Esc = 27;
 
-class FrameTest : public ::testing::Test {
+class FrameTest : public ::testing::Test
+{
 protected:
     FrameTest()
     {
@@ -66,7 +67,7 @@ TEST_F(FrameTest, AWinIsAnnounced51FramesAfterItAndMovesToTheNextMission)
     EXPECT_FALSE(h.s().FireHeld);
     EXPECT_EQ(h.game.CurrentMission, 2);
     EXPECT_EQ(shownText, "Mission completed");
-    EXPECT_FALSE(h.s().ScreenText.pending);  // shown and cleared
+    EXPECT_FALSE(h.s().ScreenText.pending); // shown and cleared
     EXPECT_EQ(h.s().MainMap.pixel(10, 10), platform::gfx::kBlack);
 }
 
@@ -142,7 +143,7 @@ TEST_F(FrameTest, TheMenuOpensFromItsCentreFreezesTheBattleAndClosesToALine)
     EXPECT_EQ(s.MenuTop, 100);
     EXPECT_EQ(s.IdleFrames, 0);
     h.frames(1);
-    EXPECT_GT(s.SoldierX[1], x);  // the order is carried out once the battle resumes
+    EXPECT_GT(s.SoldierX[1], x); // the order is carried out once the battle resumes
 }
 
 TEST_F(FrameTest, QuitEndsTheMissionForTheTitleScreen)
@@ -165,22 +166,22 @@ TEST_F(FrameTest, TheMenusButtonsSetTheTrackAndTheSwitchesAndResumeSavesThem)
     g.RandomTrack = false;
     h.key(Esc);
     h.frames(10);
-    clickMenu(mx() + 9 + 37 * 2 + 18, my() + 50 + 24);  // track 3
+    clickMenu(mx() + 9 + 37 * 2 + 18, my() + 50 + 24); // track 3
     EXPECT_EQ(g.CurrentTrack, 3);
-    clickMenu(mx() + 9 + 37 * 3 + 18, my() + 50 + 24);  // track 4 is not available
+    clickMenu(mx() + 9 + 37 * 3 + 18, my() + 50 + 24); // track 4 is not available
     EXPECT_EQ(g.CurrentTrack, 3);
-    clickMenu(mx() + 157 + 18, my() + 147 + 24);  // random switch
+    clickMenu(mx() + 157 + 18, my() + 147 + 24); // random switch
     EXPECT_TRUE(g.RandomTrack);
-    clickMenu(mx() + 9 + 18, my() + 1 + 24);  // music switch
+    clickMenu(mx() + 9 + 18, my() + 1 + 24); // music switch
     EXPECT_FALSE(g.MusicOn);
     EXPECT_EQ(h.music.back(), "pause");
-    clickMenu(mx() + 157 + 18, my() + 1 + 24);  // sound switch
+    clickMenu(mx() + 157 + 18, my() + 1 + 24); // sound switch
     EXPECT_FALSE(g.SoundOn);
     // On the edge of a button nothing happens.
     clickMenu(mx() + 157, my() + 1 + 24);
     EXPECT_FALSE(g.SoundOn);
 
-    clickMenu(mx() + 64 + 30, my() + 183 + 8);  // resume
+    clickMenu(mx() + 64 + 30, my() + 183 + 8); // resume
     EXPECT_EQ(h.s().MenuStage, "17");
     std::ifstream in(tolvar::settingsPath(g), std::ios::binary);
     std::stringstream bytes;

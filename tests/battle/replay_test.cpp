@@ -24,7 +24,8 @@ std::string readFile(const std::string& path)
     return bytes.str();
 }
 
-struct Segment {
+struct Segment
+{
     int frames = 0;
     long x = 0, y = 0;
     int buttons = 0;
@@ -64,15 +65,15 @@ std::string endState(FrameHarness& h)
     std::ostringstream out;
     out << "frame camera " << s.CameraX << ' ' << s.CameraY << " over " << h.game.MissionOver << " mission "
         << h.game.CurrentMission << '\n';
-    out << "troop " << s.TroopCount << " shots " << s.ShotsFired << " hits " << s.ShotsHit << " mode " << s.FireMode
-        << '\n';
+    out << "troop " << s.TroopCount << " shots " << s.ShotsFired << " hits " << s.ShotsHit << " mode "
+        << s.FireMode << '\n';
     for (int i = 1; i <= MaxSoldiers; ++i) {
         if (!s.Alive[i] && i > s.TroopStartCount)
             continue;
         out << "soldier " << i << ' ' << s.SoldierName[i] << " at " << fixed(s.SoldierX[i]) << ' '
-            << fixed(s.SoldierY[i]) << " alive " << s.Alive[i] << " facing " << fixed(s.Facing[i]) << " rounds "
-            << s.Rounds[i] << " clips " << s.Clips[i] << " reload " << fixed(s.Reload[i]) << " kills " << s.Kills[i]
-            << '\n';
+            << fixed(s.SoldierY[i]) << " alive " << s.Alive[i] << " facing " << fixed(s.Facing[i])
+            << " rounds " << s.Rounds[i] << " clips " << s.Clips[i] << " reload " << fixed(s.Reload[i])
+            << " kills " << s.Kills[i] << '\n';
     }
     for (int r = 1; r <= s.BodyCount; ++r)
         out << "body " << r << " at " << s.DeadSoldier[r][1] << ' ' << s.DeadSoldier[r][2] << " stage "
@@ -96,8 +97,8 @@ std::string endState(FrameHarness& h)
         const auto& row = s.Bullet[b];
         if (row[0] != 1)
             continue;
-        out << "bullet " << b << " at " << fixed(row[1]) << ' ' << fixed(row[2]) << " age " << row[4] << " kind "
-            << row[5] << '\n';
+        out << "bullet " << b << " at " << fixed(row[1]) << ' ' << fixed(row[2]) << " age " << row[4]
+            << " kind " << row[5] << '\n';
     }
     return out.str();
 }
@@ -143,8 +144,9 @@ TEST(Replay, TheRecordedGameEndsAsStored)
         std::ofstream(reference, std::ios::binary) << state;
         GTEST_SKIP() << "reference written to " << reference;
     }
-    EXPECT_EQ(state, readFile(reference)) << "the game plays differently; if that is meant, run the test with "
-                                             "TOLVAR_UPDATE_REPLAY=1 to store the new end state";
+    EXPECT_EQ(state, readFile(reference))
+        << "the game plays differently; if that is meant, run the test with "
+           "TOLVAR_UPDATE_REPLAY=1 to store the new end state";
 }
 
 TEST(Replay, PlaysTheSameTwice)

@@ -13,7 +13,8 @@ using battle_test::MissionText;
 namespace {
 
 // A troop of three at cell (5, 5): soldiers at x 90, 98 and 106 on y 90, facing east.
-class TroopTest : public ::testing::Test {
+class TroopTest : public ::testing::Test
+{
 protected:
     TroopTest()
     {
@@ -44,18 +45,19 @@ protected:
 
 TEST_F(TroopTest, TheShooterIsTheNearestSoldierThatMayFireInItsMode)
 {
-    struct Case {
+    struct Case
+    {
         int mode;
         float reload3;
         int cooldown3;
-        int shooter;  // 0: no shot
+        int shooter; // 0: no shot
     };
     const Case cases[] = {
-        {1, 0, 0, 3},  // nearest to a point in the east
-        {1, 1, 0, 2},  // mode 1 passes over a reloading soldier
-        {1, 0, 2, 0},  // ... but waits for the nearest one to cool down
-        {2, 0, 2, 2},  // mode 2 takes the nearest soldier that is ready
-        {2, 1, 0, 0},  // ... and a reloading soldier does not fire
+        {1, 0, 0, 3}, // nearest to a point in the east
+        {1, 1, 0, 2}, // mode 1 passes over a reloading soldier
+        {1, 0, 2, 0}, // ... but waits for the nearest one to cool down
+        {2, 0, 2, 2}, // mode 2 takes the nearest soldier that is ready
+        {2, 1, 0, 0}, // ... and a reloading soldier does not fire
     };
     for (const Case& c : cases) {
         BattleState& s = h.s();
@@ -72,7 +74,8 @@ TEST_F(TroopTest, TheShooterIsTheNearestSoldierThatMayFireInItsMode)
         s.Reload[3] = c.reload3;
         s.Cooldown[3] = c.cooldown3;
         fireAt(300, 90);
-        const std::string label = "mode " + std::to_string(c.mode) + " expecting " + std::to_string(c.shooter);
+        const std::string label =
+            "mode " + std::to_string(c.mode) + " expecting " + std::to_string(c.shooter);
         if (c.shooter == 0) {
             EXPECT_EQ(s.ShotsFired, 0) << label;
             EXPECT_EQ(s.Bullet[1][0], 0) << label;
@@ -93,7 +96,7 @@ TEST_F(TroopTest, TheShooterIsTheNearestSoldierThatMayFireInItsMode)
 TEST_F(TroopTest, AShotAtTheShootersOwnPositionOrWithNoTroopFiresNothing)
 {
     BattleState& s = h.s();
-    fireAt(106, 90);  // soldier 3 stands there
+    fireAt(106, 90); // soldier 3 stands there
     EXPECT_EQ(s.ShotsFired, 0);
     EXPECT_EQ(s.BulletIndex, 0);
     EXPECT_EQ(s.Rounds[3], 22);
@@ -126,7 +129,7 @@ TEST_F(TroopTest, KillDollCompactsTheSlotsAndTheNextSoldierLeads)
     EXPECT_EQ(s.Kills[1], 5);
     EXPECT_EQ(s.SoldierName[2], "C");
     EXPECT_TRUE(s.Alive[2]);
-    EXPECT_FALSE(s.Alive[3]);  // the vacated slot holds nobody
+    EXPECT_FALSE(s.Alive[3]); // the vacated slot holds nobody
     EXPECT_EQ(h.game.Roster[1][tolvar::RosterName], "");
     EXPECT_EQ(h.game.Roster[2][tolvar::RosterName], "B");
     EXPECT_EQ(s.BodyCount, 1);
@@ -164,7 +167,8 @@ TEST_F(TroopTest, AnEmptiedClipReloadsInAbout31FramesWithTheReloadSoundAtCell29)
         const std::size_t before = h.sounds.size();
         h.frames(1);
         ++frames;
-        const bool played = std::find(h.sounds.begin() + static_cast<long>(before), h.sounds.end(), 12) != h.sounds.end();
+        const bool played =
+            std::find(h.sounds.begin() + static_cast<long>(before), h.sounds.end(), 12) != h.sounds.end();
         EXPECT_EQ(played, s.PoseCell[3] == 29) << "frame " << frames;
         reloadSounds += played;
     }
@@ -172,7 +176,7 @@ TEST_F(TroopTest, AnEmptiedClipReloadsInAbout31FramesWithTheReloadSoundAtCell29)
     EXPECT_LE(frames, 32);
     EXPECT_EQ(s.Rounds[3], 22);
     EXPECT_EQ(s.Clips[3], 0);
-    EXPECT_GE(reloadSounds, 4);  // two steps of the sequence show cell 29
+    EXPECT_GE(reloadSounds, 4); // two steps of the sequence show cell 29
 
     // With no rounds and no clips left the soldier never fires again.
     s.Rounds[3] = 0;
@@ -189,7 +193,7 @@ TEST_F(TroopTest, AnEmptiedClipReloadsInAbout31FramesWithTheReloadSoundAtCell29)
 TEST_F(TroopTest, TheFollowersWalkTheLeadersTrailInFile)
 {
     BattleState& s = h.s();
-    h.pointAtMap(90, 300);  // straight down from the leader
+    h.pointAtMap(90, 300); // straight down from the leader
     h.press(2);
     h.frames(1);
     h.release(2);
@@ -197,15 +201,15 @@ TEST_F(TroopTest, TheFollowersWalkTheLeadersTrailInFile)
     EXPECT_EQ(s.TargetY[1], 300);
     EXPECT_EQ(s.MoveDir[1], 270);
     EXPECT_EQ(h.soundCount(15), 1);
-    EXPECT_EQ(s.MoveMarkFrame, 2);  // its first cell is drawn in the frame of the order
+    EXPECT_EQ(s.MoveMarkFrame, 2); // its first cell is drawn in the frame of the order
     h.frames(150);
     // Each soldier stands further back along the trail than the one before it.
     EXPECT_GT(s.SoldierY[1], s.SoldierY[2] + 5);
     EXPECT_GT(s.SoldierY[2], s.SoldierY[3] + 5);
     EXPECT_NEAR(s.SoldierX[2], 90, 2.5);
-    EXPECT_GT(h.soundCount(2), 10);  // footsteps
+    EXPECT_GT(h.soundCount(2), 10); // footsteps
     h.frames(200);
-    EXPECT_EQ(s.Moving[1], 0);  // arrived within 2 pixels
+    EXPECT_EQ(s.Moving[1], 0); // arrived within 2 pixels
     EXPECT_NEAR(s.SoldierY[1], 300, 2);
 }
 
@@ -222,14 +226,14 @@ TEST_F(TroopTest, PanelReloadsCostOneClipEach)
     reloadEmptySoldiers(s);
     EXPECT_EQ(s.Reload[1], 0);
     EXPECT_EQ(s.Reload[2], 1.0f);
-    EXPECT_EQ(s.Clips[2], 2);  // taken when the reload completes
+    EXPECT_EQ(s.Clips[2], 2); // taken when the reload completes
 
     setTroop();
     reloadFromPooledClips(s);
     EXPECT_EQ(s.Reload[1], 1.0f);
     EXPECT_EQ(s.Reload[2], 1.0f);
     EXPECT_EQ(s.Reload[3], 0);
-    EXPECT_EQ(s.Clips[1] + s.Clips[2] + s.Clips[3], 5);  // no clip made or lost
+    EXPECT_EQ(s.Clips[1] + s.Clips[2] + s.Clips[3], 5); // no clip made or lost
     EXPECT_GE(s.Clips[1], 1);
     EXPECT_GE(s.Clips[2], 1);
     h.frames(40);
