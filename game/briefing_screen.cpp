@@ -306,10 +306,9 @@ Screen BriefWindow::BmainDo(const std::string& problem)
         // while there is still text to come: the wait for the last click stays paced.
         if (!m_sequence.ShowAll || m_sequence.waitingForPlayer()) {
             const platform::clock::Tick t0 = m_clock.tickCount();
-            m_clock.waitUntil(t0 + TickPeriod, pump);
-        } else {
-            pump();
+            m_clock.waitUntil(t0 + TickPeriod, noEvents);
         }
+        pump();
         if (m_closed)
             break;
         if (!m_sequence.Done)

@@ -157,8 +157,12 @@ Title::Title(GameState& state, SoundBank* sound, platform::clock::Clock& clock)
     m_runGame = std::make_unique<platform::ui::CommandButton>(m_form, "Play");
     m_version = std::make_unique<platform::ui::Label>(m_form, "Version: 310308");
     m_version->move(400, 432, 77, 13);
+    // Light captions stand out on the night sky of the background.
+    m_version->setAutoSize(true);
+    m_version->setForeColor(0xC8C8C8);
     m_campTitle = std::make_unique<platform::ui::Label>(m_form, "Campanha");
     m_campTitle->setFont(platform::gfx::Font{"MS Sans Serif", 8, false});
+    m_campTitle->setForeColor(0xF0E0A0);
     placeControls();
 
     m_anim.playSound = [this](int n) { playSound(n); };
@@ -239,7 +243,10 @@ Screen Title::TMainDO()
     const std::function<void()> noEvents = [] {};
     while (!m_quit) {
         const platform::clock::Tick t0 = m_clock.tickCount();
-        m_clock.waitUntil(t0 + TurnPeriod, pumpEvents ? pumpEvents : noEvents);
+        // The window's events run once per turn, after the wait.
+        m_clock.waitUntil(t0 + TurnPeriod, noEvents);
+        if (pumpEvents)
+            pumpEvents();
         if (m_quit)
             break;
         if (!m_anim.Started)

@@ -5,6 +5,7 @@
 
 #include "platform/clock/clock.h"
 #include "program_folder_fixture.h"
+#include "tests/platform_sound/wav_fixture.h"
 
 #include <QApplication>
 #include <map>
@@ -263,6 +264,14 @@ protected:
         ProgramFolderTest::TearDown();
     }
 
+    // A window that plays through `sound`.
+    void brief(SoundBank& sound)
+    {
+        auto pump = window->pumpEvents;
+        window = std::make_unique<BriefWindow>(state, &sound, clock);
+        window->pumpEvents = pump;
+    }
+
     platform::clock::ManualClock clock;
     std::unique_ptr<BriefWindow> window;
     std::function<void()> action;
@@ -313,6 +322,30 @@ TEST_F(BriefingWindow, TheEndOfTheCampaignGoesBackToTheTitleScreen)
     };
     EXPECT_EQ(window->Form_Activate(), Screen::Title);
     EXPECT_TRUE(state.CampaignOver);
+}
+
+TEST_F(BriefingWindow, TheCompletedCampaignPlaysTheEndMusicWhenThereIsSome)
+{
+    SoundBank sound(state);
+    sound.InitSound(platform::sound::SoundDevice::Mode::NoOutput);
+    brief(sound);
+    state.CurrentMission = 2;
+    state.MusicOn = true;
+    bool playing = false;
+    action = [&] {
+        playing = playing || sound.musicBuffer().isPlaying();
+        if (window->sequence().waitingForPlayer())
+            window->Form_Click();
+    };
+
+    // Without "fim.wav" the texts run without music.
+    EXPECT_EQ(window->Form_Activate(), Screen::Title);
+    EXPECT_FALSE(playing);
+
+    write("arquivos/musica/fim.wav", wavfixture::makeFlatWav(50000, 100));
+    EXPECT_EQ(window->Form_Activate(), Screen::Title);
+    EXPECT_TRUE(playing);
+    EXPECT_FALSE(sound.musicBuffer().isSilent());
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "platform/ui/keys.h"
 #include "platform/ui/user_actions.h"
 #include "program_folder_fixture.h"
+#include "tests/platform_sound/wav_fixture.h"
 
 #include <QApplication>
 #include <algorithm>
@@ -238,6 +239,21 @@ TEST_F(TitleWindow, EscapeEndsTheProgramLettersDoNothingAndAReturnStartsAfresh)
         title->Form_KeyDown(kKeyEscape, 0);
     };
     EXPECT_EQ(title->Form_Activate(), Screen::Quit);
+}
+
+TEST_F(TitleWindow, TheTitleMusicLoopsWhileItIsThereAndIsSimplyAbsentOtherwise)
+{
+    SoundBank sound(state);
+    sound.InitSound(platform::sound::SoundDevice::Mode::NoOutput);
+    title = std::make_unique<Title>(state, &sound, clock);
+    ASSERT_EQ(title->Form_Load(), "");
+    title->pumpEvents = [this] { title->Form_KeyDown(platform::ui::kKeyEscape, 0); };
+    EXPECT_EQ(title->Form_Activate(), Screen::Quit);
+    EXPECT_TRUE(sound.musicBuffer().isSilent());
+
+    write("arquivos/musica/title.wav", wavfixture::makeFlatWav(1000, 100));
+    EXPECT_EQ(title->Form_Activate(), Screen::Quit);
+    EXPECT_TRUE(sound.musicBuffer().isPlaying());
 }
 
 } // namespace
