@@ -15,8 +15,9 @@ namespace {
 
 constexpr int FramesPerTick = 10; // frames in one tick of an AI animation's clock
 
-// How far an enemy sees: it walks at a soldier nearer than WalkReach and fires at one nearer than
-// FireReach (or exactly at it while its AI animation runs).
+// How far an enemy sees: it walks at a soldier from FireReach up to NoticeReach away, ignores one
+// beyond NoticeReach, and fires at one nearer than FireReach (or exactly at it while its AI
+// animation runs).
 constexpr int NoticeReach = 150;
 constexpr int FireReach = 75;
 constexpr float Unnoticed = 50000;
