@@ -8,6 +8,10 @@
 // the animation, AI-animation and condition lists, and select the first entry of each (which
 // shows their lines in the panels).
 
+namespace platform::ui {
+class Form;
+}
+
 namespace plotwright {
 
 class EditorWindow
@@ -23,6 +27,8 @@ public:
     virtual void selectMapEditMode() = 0;
     // The model was replaced or reset: show it again (see above).
     virtual void refreshFromModel() = 0;
+    // Places a dialog that is being loaded beside the main window.
+    virtual void placeDialog(platform::ui::Form& /*dialog*/) {}
 };
 
 } // namespace plotwright

@@ -2,6 +2,10 @@
 
 #include "mission_editor/form_main.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+#include <algorithm>
+
 namespace plotwright {
 
 void MainWindowLink::setEditorEnabled(bool enabled)
@@ -22,6 +26,18 @@ void MainWindowLink::selectMapEditMode()
 void MainWindowLink::refreshFromModel()
 {
     m_form.showModel();
+}
+
+void MainWindowLink::placeDialog(platform::ui::Form& dialog)
+{
+    // To the right of the window, or at the screen's right edge when the screen ends before.
+    int left = m_form.left() + m_form.outerWidth();
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen != nullptr) {
+        const QRect area = screen->availableGeometry();
+        left = std::max(area.left(), std::min(left, area.right() + 1 - dialog.outerWidth()));
+    }
+    dialog.move(left, m_form.top());
 }
 
 FileDialogs::FileDialogs(FormMain& form)

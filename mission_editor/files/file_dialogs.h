@@ -24,6 +24,7 @@ public:
     void setSaveButtonEnabled(bool enabled) override;
     void selectMapEditMode() override;
     void refreshFromModel() override;
+    void placeDialog(platform::ui::Form& dialog) override;
 
 private:
     FormMain& m_form;

@@ -43,6 +43,7 @@ FormConfig::FormConfig(MissionModel& model, EditorWindow& editor)
         bar->setLargeChange(10);
     }
 
+    onLoad = [this] { m_editor.placeDialog(*this); };
     onActivate = [this] { Form_Activate(); };
     onUnload = [this](bool& cancel) { Form_Unload(cancel); };
     WScr.onChange = [this] { WScr_Change(); };

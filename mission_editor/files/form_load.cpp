@@ -51,6 +51,7 @@ FormLoad::FormLoad(MissionModel& model, EditorWindow& editor, std::string progra
 
 void FormLoad::Form_Load()
 {
+    m_editor.placeDialog(*this);
     // The marker only has to exist; a folder that refuses it changes nothing else.
     (void)platform::text::writeFileAtomic(openMarkerPath(m_programsFolder), "");
     Directory.setPath(missionsFolder(m_programsFolder));

@@ -42,7 +42,10 @@ FormSave::FormSave(MissionModel& model, EditorWindow& editor, std::string progra
     onActivate = [this] { Form_Activate(); };
     onKeyPress = [this](int key) { Form_KeyPress(key); };
     onUnload = [this](bool& cancel) { Form_Unload(cancel); };
-    onLoad = [this] { m_saved = false; };
+    onLoad = [this] {
+        m_saved = false;
+        m_editor.placeDialog(*this);
+    };
     CancelButton.onClick = [this] { CancelButton_Click(); };
     SaveButton.onClick = [this] { SaveButton_Click(); };
 }
