@@ -94,18 +94,27 @@ TEST_F(Editor, LaysTheCanvasBarsButtonsPaletteAndPanelsOut)
 
 TEST_F(Editor, ANarrowScreenIsToldOnceAndTheEditorStartsAnyway)
 {
-    boxes.acknowledge();
-    form = std::make_unique<FormMain>(model, programs);
-    form->ScreenWidth = [] { return 640; };
-    ASSERT_TRUE(form->Form_Load());
-    ASSERT_EQ(boxes.shown().size(), 1u);
-    EXPECT_EQ(boxes.shown()[0].text, plotwright::ResolutionMessage);
-    EXPECT_EQ(boxes.shown()[0].icon, ui::MsgIcon::None);
-    EXPECT_EQ(boxes.shown()[0].buttons, ui::MsgButtons::Ok);
-    form->Init();
-    form->turn();
-    EXPECT_EQ(boxes.shown().size(), 1u);
-    EXPECT_TRUE(form->running());
+    for (const int screen : {800, 640}) {
+        SCOPED_TRACE(screen);
+        boxes.clear();
+        if (screen < 800) {
+            boxes.acknowledge();
+        }
+        form = std::make_unique<FormMain>(model, programs);
+        form->ScreenWidth = [screen] { return screen; };
+        ASSERT_TRUE(form->Form_Load());
+        form->Init();
+        form->turn();
+        EXPECT_TRUE(form->running());
+        if (screen == 800) {
+            EXPECT_TRUE(boxes.shown().empty());
+            continue;
+        }
+        ASSERT_EQ(boxes.shown().size(), 1u);
+        EXPECT_EQ(boxes.shown()[0].text, plotwright::ResolutionMessage);
+        EXPECT_EQ(boxes.shown()[0].icon, ui::MsgIcon::None);
+        EXPECT_EQ(boxes.shown()[0].buttons, ui::MsgButtons::Ok);
+    }
 }
 
 TEST_F(Editor, AMissingPaletteIsNamedAndStopsTheStart)
