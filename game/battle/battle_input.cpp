@@ -57,6 +57,15 @@ CursorPoint GetMousePos(Battle& battle)
     return battle.cursorPos ? battle.cursorPos() : CursorPoint{};
 }
 
+MapPoint cursorMapPoint(Battle& battle, double dx, double dy)
+{
+    const BattleState& s = *battle.state;
+    const CursorPoint c = GetMousePos(battle);
+    const double scaleX = s.ViewScaleX > 0 ? s.ViewScaleX : 1;
+    const double scaleY = s.ViewScaleY > 0 ? s.ViewScaleY : 1;
+    return {toInteger(c.x / scaleX + s.CameraX + dx), toInteger(c.y / scaleY + s.CameraY + dy)};
+}
+
 void Form_KeyDown(Battle& battle, int keyCode)
 {
     BattleState& s = *battle.state;

@@ -9,6 +9,15 @@ namespace tolvar::battle {
 // The cursor position in the window's pixels, not clamped (outside the window it lies outside).
 CursorPoint GetMousePos(Battle& battle);
 
+// The map point under the cursor, moved by (dx, dy) and rounded; a window of no size counts as
+// one pixel per map pixel.
+struct MapPoint
+{
+    int x = 0;
+    int y = 0;
+};
+MapPoint cursorMapPoint(Battle& battle, double dx = 0, double dy = 0);
+
 // A key pressed: "E" ends the program, Esc opens or closes the menu (not while a text waits),
 // "M" switches the music, "S" the sound effects; any key acknowledges a waiting text.
 void Form_KeyDown(Battle& battle, int keyCode);

@@ -34,11 +34,9 @@ void readMouse(Battle& battle)
     BattleState& s = *battle.state;
     if (s.InputLocked && !s.MenuOpen)
         return;
-    const CursorPoint c = GetMousePos(battle);
-    const double scaleX = s.ViewScaleX > 0 ? s.ViewScaleX : 1;
-    const double scaleY = s.ViewScaleY > 0 ? s.ViewScaleY : 1;
-    s.MouseMapPoint[0] = toInteger(c.x / scaleX + s.CameraX);
-    s.MouseMapPoint[1] = toInteger(c.y / scaleY + s.CameraY);
+    const MapPoint p = cursorMapPoint(battle);
+    s.MouseMapPoint[0] = p.x;
+    s.MouseMapPoint[1] = p.y;
 }
 
 void orders(Battle& battle)

@@ -46,9 +46,9 @@ void fireOrder(Battle& battle)
     s.IdleFrames = 0;
     s.PointerKind = 1;
     if (!s.InputLocked) {
-        const CursorPoint c = GetMousePos(battle);
-        s.AimX = toInteger(c.x / s.ViewScaleX + s.CameraX - 1);
-        s.AimY = toInteger(c.y / s.ViewScaleY + s.CameraY - 3);
+        const MapPoint aim = cursorMapPoint(battle, -1, -3);
+        s.AimX = aim.x;
+        s.AimY = aim.y;
     }
     s.Spread = std::min(s.Spread + 1, 10);
 
@@ -99,9 +99,9 @@ void moveOrder(Battle& battle)
     s.PointerKind = 2;
     s.FramesSinceMove = 0;
     if (!s.InputLocked) {
-        const CursorPoint c = GetMousePos(battle);
-        s.TargetX[1] = toInteger(c.x / s.ViewScaleX + s.CameraX);
-        s.TargetY[1] = toInteger(c.y / s.ViewScaleY + s.CameraY);
+        const MapPoint target = cursorMapPoint(battle);
+        s.TargetX[1] = target.x;
+        s.TargetY[1] = target.y;
     }
     s.MoveMarkX = s.TargetX[1];
     s.MoveMarkY = s.TargetY[1];
