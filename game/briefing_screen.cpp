@@ -269,7 +269,6 @@ BriefWindow::BriefWindow(GameState& state, SoundBank* sound, platform::clock::Cl
     m_form.setBackColor(BackColour);
     m_form.picture() = platform::gfx::Picture(640, 480, BackColour);
     m_form.onClick = [this] { Form_Click(); };
-    m_form.onMouseDown = [this](int, int, int, int) { Form_Click(); };
     m_form.onKeyDown = [this](int keyCode, int shift) { Form_KeyDown(keyCode, shift); };
     m_form.onUnload = [this](bool&) { m_closed = true; };
     m_sequence.print = [this](int x, int y, const std::string& text) { printText(x, y, text); };

@@ -4,6 +4,7 @@
 #include "game/briefing_screen.h"
 
 #include "platform/clock/clock.h"
+#include "platform/ui/user_actions.h"
 #include "program_folder_fixture.h"
 #include "tests/platform_sound/wav_fixture.h"
 
@@ -282,7 +283,7 @@ TEST_F(BriefingWindow, TicksArePacedAt5msAndAClickOnceAllowedLeavesToTheBattle)
 {
     action = [this] {
         if (window->sequence().waitingForPlayer())
-            window->form().onClick();
+            platform::ui::user::click(window->form(), 300, 300);
     };
     state.MissionOver = true;
     EXPECT_EQ(window->Form_Activate(), Screen::Battle);
@@ -304,7 +305,7 @@ TEST_F(BriefingWindow, AfterAHurryingClickTheWaitForTheLastClickStaysPaced)
                 waitingSince = turns;
                 hurriedAt = static_cast<int>(clock.tickCount());
             } else if (turns == waitingSince + 100) {
-                window->Form_KeyDown('A', 0);
+                platform::ui::user::key(window->form(), 'A');
             }
         }
     };
