@@ -1,6 +1,7 @@
 #include "mission_editor/files/file_dialogs.h"
 #include "mission_editor/files/mission_model.h"
 #include "mission_editor/form_main.h"
+#include "mission_editor/panels/script_panels.h"
 
 #include <QApplication>
 
@@ -9,7 +10,8 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     plotwright::MissionModel model;
     plotwright::FormMain form(model, QCoreApplication::applicationDirPath().toStdString());
-    // The open, save and settings dialogs and the file commands, on the window's buttons.
+    // The scripting panels in their frames; the dialogs and file commands on the window's buttons.
+    plotwright::ScriptPanels panels(form);
     plotwright::FileDialogs dialogs(form);
     return form.run();
 }
