@@ -71,6 +71,26 @@ TEST_F(FrameTest, AWinIsAnnounced51FramesAfterItAndMovesToTheNextMission)
     EXPECT_EQ(h.s().MainMap.pixel(10, 10), platform::gfx::kBlack);
 }
 
+TEST_F(FrameTest, TheEndMessageHoldsForASecondOrUntilAKeyAcknowledgesIt)
+{
+    h.game.MissionWon = true;
+    h.frames(50);
+    platform::clock::Tick start = h.clock.tickCount();
+    h.frames(1);
+    EXPECT_GE(h.clock.tickCount() - start, 30 + 1000);
+
+    FrameHarness keyed;
+    keyed.start(MissionText{});
+    keyed.whileTextShown = [&keyed] { keyed.key('X'); };
+    keyed.game.MissionWon = true;
+    keyed.frames(50);
+    start = keyed.clock.tickCount();
+    keyed.frames(1);
+    EXPECT_TRUE(keyed.game.MissionOver);
+    EXPECT_LT(keyed.clock.tickCount() - start, 30 + 100);
+    EXPECT_FALSE(keyed.s().WaitKey);
+}
+
 TEST_F(FrameTest, ADefeatIsAnnounced31FramesAfterItAndReplaysTheMission)
 {
     h.s().DefeatFlag = true;
