@@ -142,15 +142,25 @@ TEST_F(SaveDialog, EmptyNameConfirmedByTheAuthorIsWritten)
     EXPECT_EQ(boxes.texts(), std::vector<std::string>{MissionSavedMessage});
 }
 
-TEST_F(SaveDialog, QuickSaveWithAnEmptyNameWaitsForTheAuthor)
+TEST_F(SaveDialog, QuickSaveThatCannotGoAheadWaitsForTheAuthor)
 {
-    model.MissionFile = "";
-    showWith("", true);
+    // An empty name, and the name of a file opened as "a.b.cfm".
+    for (const std::string name : {"", "a.b"}) {
+        SCOPED_TRACE(name);
+        boxes.clear();
+        if (!name.empty()) {
+            boxes.acknowledge();
+        }
+        model.MissionFile = name;
+        showWith(name, true);
 
-    EXPECT_FALSE(folder.exists(""));
-    EXPECT_TRUE(save.visible());
-    EXPECT_FALSE(model.QuickSave);
-    EXPECT_TRUE(model.Modified);
+        EXPECT_EQ(boxes.shown().size(), name.empty() ? 0u : 1u);
+        EXPECT_FALSE(folder.exists(name));
+        EXPECT_TRUE(save.visible());
+        EXPECT_FALSE(model.QuickSave);
+        EXPECT_TRUE(model.Modified);
+        save.unload();
+    }
 }
 
 TEST_F(SaveDialog, FailedWriteKeepsTheDialogAndTheUnsavedChanges)
