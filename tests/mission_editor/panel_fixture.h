@@ -4,6 +4,7 @@
 
 #include "editor_fixture.h"
 
+#include "mission_editor/files/file_dialogs.h"
 #include "mission_editor/mouse_editing.h"
 #include "mission_editor/panels/script_panels.h"
 
@@ -24,15 +25,21 @@ class Panels : public Editor
 protected:
     void TearDown() override
     {
+        dialogs.reset();
         panels.reset();
         form.reset();
         Editor::TearDown();
     }
 
-    FormMain& startWithPanels()
+    // The window with its panels; with the open, save and settings dialogs on its buttons when
+    // asked for.
+    FormMain& startWithPanels(bool withDialogs = false)
     {
         form = std::make_unique<FormMain>(model, programs);
         panels = std::make_unique<ScriptPanels>(*form);
+        if (withDialogs) {
+            dialogs = std::make_unique<plotwright::FileDialogs>(*form);
+        }
         form->ScreenWidth = [] { return 1024; };
         EXPECT_TRUE(form->Form_Load());
         form->Init();
@@ -92,6 +99,7 @@ protected:
     void chooseMode(int mode) { user::click(form->EditMode[mode]); }
 
     std::unique_ptr<ScriptPanels> panels;
+    std::unique_ptr<plotwright::FileDialogs> dialogs;
 };
 
 } // namespace editor_test
