@@ -1,8 +1,8 @@
 // Every mission file of the tree (the test fixtures and the demo campaign) opens in the editor
 // and is saved back byte for byte. Files written by hand rather than by the editor are compared
 // with the form the editor gives them: its object list sorted, tile codes in upper case, the
-// shown lines of the first animation and AI animation sorted, and the enemy and troop sections
-// always present.
+// shown lines of the first animation and AI animation sorted, a troop size below 10 followed by
+// its blank, and the enemy and troop sections always present.
 
 #include "dialog_test_support.h"
 
@@ -67,6 +67,10 @@ std::string editorForm(const std::string& bytes)
             c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
         }
     }
+    const auto troop = std::find(lines.begin(), lines.end(), "<Tropa>");
+    if (troop != lines.end() && lines.end() - troop > 2 && troop[2].size() == 3) {
+        troop[2].insert(2, " "); // "4" -> "4 "
+    }
     sortBlock(lines, "<Objts>", "<-Objts>");
     sortBlock(lines, "<Anim-", "<-Anim>");
     sortBlock(lines, "<AniAI-", "<-AniAI>");
@@ -116,6 +120,7 @@ TEST_F(RoundTrip, EveryMissionOfTheTreeSavesBackByteForByte)
 {
     const std::vector<fs::path> files = missionFilesOfTheTree();
     ASSERT_FALSE(files.empty()) << "no mission files found below " << SUITE_SOURCE_DIR;
+    const std::string shippedFolder = (fs::path(SUITE_SOURCE_DIR) / "arquivos").string();
     for (const fs::path& file : files) {
         SCOPED_TRACE(file.string());
         std::string original;
@@ -128,6 +133,8 @@ TEST_F(RoundTrip, EveryMissionOfTheTreeSavesBackByteForByte)
             // Saved in the full layout, which then stays as it is.
             EXPECT_NE(saved, original);
             EXPECT_EQ(openAndSave(fileName), saved);
+        } else if (file.string().starts_with(shippedFolder)) {
+            EXPECT_EQ(saved, original); // the shipped missions are the editor's own work
         } else {
             EXPECT_EQ(saved, editorForm(original));
         }
