@@ -1,0 +1,529 @@
+// The demo campaign shipped in arquivos/campanha: its campaign file names missions that exist and
+// a squad large enough for them; every mission loads whole, names only things it holds, places
+// nothing on blocking ground, plays its opening and hands the troop back unharmed; and each
+// mission can be won and lost through the battle's own rules.
+
+#include "frame_harness.h"
+
+#include "game/battle/enemy_ai.h"
+#include "game/battle/scripted_animations.h"
+#include "game/battle/troop_orders.h"
+#include "platform/gfx/picture.h"
+#include "platform/text/text_file.h"
+
+#include <QApplication>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+
+using namespace tolvar::battle;
+using battle_test::FrameHarness;
+
+namespace {
+
+const std::string CampaignFolder = std::string(SUITE_SOURCE_DIR) + "/arquivos/campanha/";
+const char* const Missions[] = {"ironwood1_mill_road", "ironwood2_harlow_bridge", "ironwood3_greywater",
+                                "ironwood4_depot"};
+
+std::string fileBytes(const std::string& path)
+{
+    std::string bytes;
+    EXPECT_TRUE(platform::text::readFile(path, bytes)) << path;
+    return bytes;
+}
+
+std::string missionBytes(const std::string& name)
+{
+    return fileBytes(CampaignFolder + name + ".cfm");
+}
+
+std::vector<std::string> lines(const std::string& bytes)
+{
+    std::vector<std::string> out;
+    platform::text::TextReader reader(bytes);
+    while (!reader.atEnd())
+        out.push_back(reader.readLine());
+    return out;
+}
+
+std::string unquoted(const std::string& line)
+{
+    return line.substr(1, line.size() - 2);
+}
+
+// What a mission file holds, counted from its lines.
+struct FileCounts
+{
+    std::vector<std::string> objects, enemies, troop;
+    std::vector<int> animLines, aiLines; // lines per block, in file order
+    std::vector<int> conditions;         // condition numbers
+    std::string summary;
+};
+
+FileCounts countFile(const std::string& bytes)
+{
+    FileCounts c;
+    std::vector<std::string>* list = nullptr;
+    std::vector<int>* block = nullptr;
+    bool summary = false;
+    for (const std::string& l : lines(bytes)) {
+        if (l == "<Objts>")
+            list = &c.objects;
+        else if (l == "<Inimigos>")
+            list = &c.enemies;
+        else if (l == "<Tropa>")
+            list = &c.troop;
+        else if (l.starts_with("<-Objts") || l.starts_with("<-Inimigos") || l.starts_with("<-Tropa"))
+            list = nullptr;
+        else if (l.starts_with("<Anim-"))
+            (block = &c.animLines)->push_back(0);
+        else if (l.starts_with("<AniAI-"))
+            (block = &c.aiLines)->push_back(0);
+        else if (l == "<-Anim>" || l == "<-AniAI>")
+            block = nullptr;
+        else if (l.starts_with("<Cond "))
+            c.conditions.push_back(std::stoi(l.substr(6, 3)));
+        else if (l == "<Resumo>")
+            summary = true;
+        else if (summary) {
+            c.summary = unquoted(l);
+            summary = false;
+        } else if (list)
+            list->push_back(unquoted(l));
+        else if (block)
+            ++block->back();
+    }
+    return c;
+}
+
+void ensureApplication()
+{
+    if (QApplication::instance() == nullptr) {
+        static int argc = 1;
+        static char name[] = "test_battle";
+        static char* argv[] = {name, nullptr};
+        new QApplication(argc, argv);
+    }
+}
+
+// A battle of one demo mission, with the texts it shows recorded.
+struct DemoBattle
+{
+    explicit DemoBattle(const std::string& name)
+    {
+        h.whileTextShown = [this] {
+            const std::string& text = h.s().ScreenText.text;
+            if (texts.empty() || texts.back() != text)
+                texts.push_back(text);
+        };
+        h.start(missionBytes(name));
+    }
+    BattleState& s() { return h.s(); }
+
+    // Runs frames until the scripted opening has taken the troop and given it back.
+    void playOpening()
+    {
+        int frames = 0;
+        while (!s().InputLocked && frames < 5) {
+            h.frames();
+            ++frames;
+        }
+        ASSERT_TRUE(s().InputLocked) << "the opening never took the troop";
+        while (s().InputLocked && frames < 1000) {
+            h.frames();
+            ++frames;
+        }
+        ASSERT_FALSE(s().InputLocked) << "the opening never gave the troop back";
+    }
+
+    // Runs frames until the mission is over, at most `limit`.
+    void playToTheEnd(int limit = 400)
+    {
+        for (int i = 0; i < limit && !h.game.MissionOver; ++i)
+            h.frames();
+    }
+
+    // Enemy slot whose item starts with the reference "TT,XX,YY".
+    int enemy(const std::string& ref)
+    {
+        for (int e = 1; e <= MaxEnemies; ++e)
+            if (s().Dolls[e].ItemText.starts_with(ref))
+                return e;
+        ADD_FAILURE() << "no enemy " << ref;
+        return 1;
+    }
+    int object(const std::string& ref)
+    {
+        for (int o = 1; o <= MaxObjects; ++o) {
+            const ObjectRawRow& raw = s().ObjectRaw[o];
+            if (raw.kind + "," + raw.col + "," + raw.row == ref)
+                return o - 1;
+        }
+        ADD_FAILURE() << "no object " << ref;
+        return 0;
+    }
+
+    // A troop bullet standing on a point: the next frame's hit tests take it.
+    void bulletAt(double x, double y)
+    {
+        BattleState& st = s();
+        st.BulletIndex = st.BulletIndex % MaxBullets + 1;
+        auto& row = st.Bullet[st.BulletIndex];
+        row = {};
+        row[0] = 1;
+        row[1] = x;
+        row[2] = y;
+        row[5] = TroopBulletKind;
+        row[7] = 1;
+    }
+    void shootEnemy(const std::string& ref)
+    {
+        const DollRecord& d = s().Dolls[enemy(ref)];
+        bulletAt(d.X, d.Y);
+        h.frames();
+    }
+    void shootObject(const std::string& ref)
+    {
+        const int o = object(ref);
+        bulletAt(s().ObjX[o], s().ObjY[o]);
+        h.frames();
+    }
+    // The leader put down in the middle of a cell.
+    void leaderTo(int x, int y)
+    {
+        s().SoldierX[1] = static_cast<float>((x - 1) * 20 + 10);
+        s().SoldierY[1] = static_cast<float>((y - 1) * 20 + 10);
+        s().Moving[1] = 0;
+    }
+    bool shown(const std::string& text) const
+    {
+        return std::find(texts.begin(), texts.end(), text) != texts.end();
+    }
+
+    FrameHarness h;
+    std::vector<std::string> texts;
+};
+
+// --- The campaign file ---------------------------------------------------------------------
+
+TEST(DemoCampaign, ListsItsMissionsInOrderAndASquadOfNamedSoldiersLargeEnoughForEach)
+{
+    const std::vector<std::string> l = lines(fileBytes(CampaignFolder + "Operation Ironwood.cfc"));
+    ASSERT_GE(l.size(), 8u);
+    EXPECT_EQ(l[1], "\"Operation Ironwood\"");
+    EXPECT_NE(l[2], "\"\"") << "the campaign names its author";
+    const auto miss = std::find(l.begin(), l.end(), "<Miss>");
+    const auto missEnd = std::find(l.begin(), l.end(), "<-Miss>");
+    const auto names = std::find(l.begin(), l.end(), "<Nomes>");
+    const auto namesEnd = std::find(l.begin(), l.end(), "<-Nomes>");
+    ASSERT_TRUE(miss < missEnd && missEnd < names && names < namesEnd && namesEnd + 1 == l.end());
+
+    EXPECT_EQ(std::vector<std::string>(miss + 1, missEnd),
+              std::vector<std::string>(std::begin(Missions), std::end(Missions)));
+    EXPECT_EQ(l[3], " " + std::to_string(missEnd - miss - 1) + " ");
+
+    const std::set<std::string> squad(names + 1, namesEnd);
+    EXPECT_GE(squad.size(), 10u);
+    EXPECT_EQ(squad.size(), static_cast<std::size_t>(namesEnd - names - 1)) << "names are unique";
+    for (const std::string& name : squad)
+        EXPECT_TRUE(!name.empty() && name.size() <= 15 && name.find(',') == std::string::npos) << name;
+    // Missions grow: never fewer soldiers than the mission before, never more than the roster.
+    int previous = 0;
+    for (const char* mission : Missions) {
+        const int size = std::stoi(countFile(missionBytes(mission)).troop.at(1));
+        EXPECT_GE(size, previous) << mission;
+        EXPECT_LE(size + 4, static_cast<int>(squad.size())) << mission << " leaves room for losses";
+        previous = size;
+    }
+}
+
+// --- Every mission ----------------------------------------------------------------------------
+
+class DemoMission : public ::testing::TestWithParam<const char*>
+{
+};
+
+INSTANTIATE_TEST_SUITE_P(Each, DemoMission, ::testing::ValuesIn(Missions));
+
+TEST_P(DemoMission, LoadsWithNothingLostToTheLimits)
+{
+    const FileCounts file = countFile(missionBytes(GetParam()));
+    DemoBattle b(GetParam());
+    BattleState& s = b.s();
+
+    EXPECT_EQ(std::count(s.ObjState.begin(), s.ObjState.end(), ObjectOnMap),
+              static_cast<long>(file.objects.size()));
+    EXPECT_EQ(std::count_if(s.Dolls.begin(), s.Dolls.end(),
+                            [](const DollRecord& d) { return d.State == DollActive; }),
+              static_cast<long>(file.enemies.size()));
+    EXPECT_EQ(s.TroopCount, std::stoi(file.troop.at(1)));
+    ASSERT_LE(file.animLines.size(), 40u);
+    for (std::size_t a = 0; a < file.animLines.size(); ++a) {
+        EXPECT_EQ(s.AnimState[a + 1], AnimIdle);
+        EXPECT_FALSE(s.MissionAnimTask[a + 1][file.animLines[a]].empty());
+    }
+    for (std::size_t k = 0; k < file.aiLines.size(); ++k)
+        EXPECT_FALSE(s.MissionAiTask[k + 1][file.aiLines[k]].empty());
+    for (int n : file.conditions)
+        EXPECT_EQ(s.CondState[n], 4) << "condition " << n;
+    EXPECT_FALSE(file.summary.empty());
+}
+
+TEST_P(DemoMission, ScriptsNameOnlyWhatTheMissionHolds)
+{
+    DemoBattle b(GetParam());
+    BattleState& s = b.s();
+    auto animation = [&](const std::string& name) { return FindAnimation(s, name) > 0; };
+    auto aiAnimation = [&](const std::string& name) {
+        std::string lower(name);
+        std::transform(lower.begin(), lower.end(), lower.begin(), ::tolower);
+        return lower == "none" ||
+               std::find(s.MissionAiName.begin(), s.MissionAiName.end(), lower) != s.MissionAiName.end();
+    };
+    auto enemyAt = [&](const std::string& cell) {
+        return std::any_of(s.Dolls.begin() + 1, s.Dolls.end(), [&](const DollRecord& d) {
+            return d.State == DollActive && d.ItemText.substr(3, 5) == cell;
+        });
+    };
+    auto enemyRef = [&](const std::string& ref) {
+        return std::any_of(s.Dolls.begin() + 1, s.Dolls.end(), [&](const DollRecord& d) {
+            return d.State == DollActive && d.ItemText.starts_with(ref);
+        });
+    };
+    auto objectRef = [&](const std::string& ref) {
+        return std::any_of(s.ObjectRaw.begin() + 1, s.ObjectRaw.end(), [&](const ObjectRawRow& r) {
+            return r.mark == 3 && r.kind + "," + r.col + "," + r.row == ref;
+        });
+    };
+    for (int e = 1; e <= MaxEnemies; ++e)
+        if (s.Dolls[e].State == DollActive) {
+            EXPECT_TRUE(aiAnimation(s.Dolls[e].AiName)) << s.Dolls[e].ItemText;
+        }
+    for (int n = 1; n <= MaxConditions; ++n) {
+        for (int j = 1; j <= MaxConditionLines; ++j) {
+            const std::string& i = s.MissionCondIf[n][j];
+            const std::string& d = s.MissionCondDo[n][j];
+            const std::string ifKind = i.substr(0, std::min<std::size_t>(2, i.size()));
+            const std::string doKind = d.substr(0, std::min<std::size_t>(2, d.size()));
+            if (ifKind == "03") {
+                EXPECT_TRUE(animation(i.substr(3))) << i;
+            }
+            if (ifKind == "04" || ifKind == "07") {
+                EXPECT_TRUE(objectRef(i.substr(3))) << i;
+            }
+            if (ifKind == "05") {
+                EXPECT_TRUE(enemyRef(i.substr(3))) << i;
+            }
+            if (ifKind == "08") {
+                EXPECT_TRUE(enemyAt(i.substr(3, 5))) << i;
+            }
+            if (doKind == "05" || doKind == "06") {
+                EXPECT_TRUE(animation(d.substr(3))) << d;
+            }
+            if (doKind == "08") {
+                EXPECT_TRUE(objectRef(d.substr(3))) << d;
+            }
+            if (doKind == "09" || doKind == "10") {
+                EXPECT_TRUE(enemyRef(d.substr(3))) << d;
+            }
+            if (doKind == "11") {
+                EXPECT_TRUE(enemyRef(d.substr(3, 8))) << d;
+                EXPECT_TRUE(aiAnimation(d.substr(12))) << d;
+            }
+        }
+    }
+}
+
+TEST_P(DemoMission, PlacesNothingOnBlockingGround)
+{
+    DemoBattle b(GetParam());
+    BattleState& s = b.s();
+    auto open = [&](double x, double y) {
+        return s.ColMap.pixel(static_cast<int>(x), static_cast<int>(y)) == platform::gfx::kWhite;
+    };
+    for (int i = 1; i <= s.TroopCount; ++i)
+        EXPECT_TRUE(open(s.SoldierX[i], s.SoldierY[i])) << "soldier " << i;
+    for (int o = 0; o < MaxObjects; ++o)
+        if (s.ObjState[o] == ObjectOnMap) {
+            EXPECT_TRUE(open(s.ObjX[o], s.ObjY[o])) << "object " << o + 1;
+        }
+    for (int e = 1; e <= MaxEnemies; ++e)
+        if (s.Dolls[e].State == DollActive) {
+            EXPECT_TRUE(open(s.Dolls[e].X, s.Dolls[e].Y)) << s.Dolls[e].ItemText;
+        }
+}
+
+TEST_P(DemoMission, OpeningSpeaksStartsTheEnemiesAndHandsBackAnUnharmedTroop)
+{
+    DemoBattle b(GetParam());
+    const int troop = b.s().TroopCount;
+    b.playOpening();
+    EXPECT_GE(b.texts.size(), 3u) << "speech and the objective";
+    EXPECT_EQ(b.s().TroopCount, troop) << "nobody falls while the player cannot act";
+    EXPECT_FALSE(b.h.game.MissionOver);
+    EXPECT_FALSE(b.h.game.MissionWon || b.s().DefeatFlag);
+    for (int e = 1; e <= MaxEnemies; ++e)
+        if (b.s().Dolls[e].State == DollActive && b.s().Dolls[e].AiName != "None") {
+            EXPECT_NE(b.s().AiState[e], AiNotStarted) << b.s().Dolls[e].ItemText;
+        }
+}
+
+TEST_P(DemoMission, BriefingLinesFitTheBriefingScreen)
+{
+    ensureApplication();
+    const std::vector<std::string> l = lines(missionBytes(GetParam()));
+    const platform::gfx::Font briefFont{"Arial Black", 12, false};
+    const std::string first = "Mission 4 - " + unquoted(l.at(1)) + "      (ARMY = 12)";
+    EXPECT_LE(platform::gfx::Picture::textWidth(first, briefFont), 620);
+    EXPECT_LE(platform::gfx::Picture::textWidth(countFile(missionBytes(GetParam())).summary, briefFont), 620);
+}
+
+TEST_P(DemoMission, IsLostWhenTheWholeTroopFalls)
+{
+    DemoBattle b(GetParam());
+    b.playOpening();
+    while (b.s().TroopCount > 0)
+        KillDoll(b.h.battle, 1);
+    b.playToTheEnd();
+    EXPECT_TRUE(b.h.game.MissionOver);
+    EXPECT_FALSE(b.h.game.MissionWon);
+    EXPECT_EQ(b.h.game.CurrentMission, 1) << "a lost mission is played again";
+}
+
+// --- Each mission's own story -------------------------------------------------------------------
+
+TEST(DemoMillRoad, IsWonByKillingEveryEnemy)
+{
+    DemoBattle b(Missions[0]);
+    b.playOpening();
+    for (const char* ref : {"04,24,12", "04,25,10", "04,32,14", "04,13,07"})
+        b.shootEnemy(ref);
+    b.h.frames(80);
+    EXPECT_TRUE(b.shown("The bridge sentry is down. Cross over!"));
+    EXPECT_FALSE(b.h.game.MissionWon) << "one enemy is still standing";
+    b.shootEnemy("04,27,19");
+    b.playToTheEnd();
+    EXPECT_TRUE(b.h.game.MissionWon);
+    EXPECT_TRUE(b.h.game.MissionOver);
+    EXPECT_TRUE(b.shown("The mill road is clear. Well done, lads!"));
+    EXPECT_EQ(b.h.game.CurrentMission, 2);
+}
+
+TEST(DemoHarlowBridge, GunnerSweepsTheBridgeInBurstsAndStartsOver)
+{
+    DemoBattle b(Missions[1]);
+    b.playOpening();
+    const int gunner = b.enemy("02,23,12");
+    int shotsAtBridge = 0;
+    int restarts = 0;
+    int previousTick = 0;
+    for (int f = 0; f < 1400; ++f) {
+        b.h.frames();
+        const BattleState& s = b.s();
+        for (int r = 1; r <= MaxBullets; ++r)
+            if (s.Bullet[r][0] == 1 && s.Bullet[r][5] == EnemyBulletKind && s.Bullet[r][4] == 9)
+                ++shotsAtBridge;
+        if (s.AiTick[gunner] < previousTick)
+            ++restarts;
+        previousTick = s.AiTick[gunner];
+    }
+    EXPECT_GT(shotsAtBridge, 20);
+    EXPECT_GE(restarts, 1) << "the sweep starts again after its last burst";
+    EXPECT_LT(std::abs(b.s().Dolls[gunner].X - 450), 20) << "he stays in his nest";
+    EXPECT_EQ(b.s().TroopCount, 5) << "the troop waits out of his reach";
+}
+
+TEST(DemoHarlowBridge, GunnerTurnsOnTheTroopOnceItCrossesAndTheDumpWinsTheMission)
+{
+    DemoBattle b(Missions[1]);
+    b.playOpening();
+    const int gunner = b.enemy("02,23,12");
+    b.leaderTo(20, 15);
+    b.h.frames(3);
+    EXPECT_EQ(b.s().Dolls[gunner].AiName, "gunner_alert");
+    EXPECT_FALSE(b.s().Dolls[gunner].ScriptedFire);
+    b.shootEnemy("02,23,12");
+    b.h.frames(60);
+    EXPECT_TRUE(b.shown("The gunner is down. Move up!"));
+
+    b.shootObject("01,33,21");
+    b.shootObject("01,35,21");
+    b.h.frames(40);
+    EXPECT_FALSE(b.h.game.MissionWon) << "one tank is left";
+    b.shootObject("01,34,23");
+    b.playToTheEnd();
+    EXPECT_TRUE(b.h.game.MissionWon);
+    EXPECT_TRUE(b.shown("The fuel dump is burning. Good work!"));
+}
+
+TEST(DemoGreywater, IsWonByKillingTheGuardsWithTheVillagersAlive)
+{
+    DemoBattle b(Missions[2]);
+    b.playOpening();
+    for (const char* ref :
+         {"03,22,24", "03,19,18", "03,23,12", "03,14,13", "03,12,25", "03,26,17", "03,05,20"})
+        b.shootEnemy(ref);
+    b.playToTheEnd();
+    EXPECT_TRUE(b.h.game.MissionWon);
+    EXPECT_TRUE(b.shown("Greywater is free. Well done!"));
+}
+
+TEST(DemoGreywater, IsLostWhenAVillagerIsHit)
+{
+    DemoBattle b(Missions[2]);
+    b.playOpening();
+    b.shootEnemy("05,19,14");
+    b.playToTheEnd();
+    EXPECT_TRUE(b.h.game.MissionOver);
+    EXPECT_FALSE(b.h.game.MissionWon);
+    EXPECT_TRUE(b.shown("A villager has been killed!"));
+}
+
+TEST(DemoGreywater, IsLostWhenTheLookoutReachesTheBell)
+{
+    DemoBattle b(Missions[2]);
+    b.playOpening();
+    const int lookout = b.enemy("03,22,24");
+    b.leaderTo(20, 27);
+    b.h.frames(2);
+    b.leaderTo(20, 31); // back out of his reach: only the bell can lose the mission now
+    EXPECT_EQ(b.s().Dolls[lookout].AiName, "raise_alarm");
+    b.playToTheEnd(800);
+    EXPECT_TRUE(b.h.game.MissionOver);
+    EXPECT_FALSE(b.h.game.MissionWon);
+    EXPECT_TRUE(b.shown("Intruders! Ring the bell!"));
+    EXPECT_TRUE(b.shown("The bell! They are shooting the villagers!"));
+}
+
+TEST(DemoIronwoodDepot, SniperOnTheGateTakesTheLeader)
+{
+    DemoBattle b(Missions[3]);
+    b.playOpening();
+    b.leaderTo(20, 18);
+    b.h.frames();
+    EXPECT_EQ(b.s().TroopCount, 5);
+    EXPECT_TRUE(b.shown("Sniper!"));
+    EXPECT_FALSE(b.s().DefeatFlag);
+}
+
+TEST(DemoIronwoodDepot, ThePlansSetOffTheChargesWakeTheDepotAndWinAtTheHelicopter)
+{
+    DemoBattle b(Missions[3]);
+    b.playOpening();
+    EXPECT_NE(b.s().Dolls[b.enemy("04,15,12")].State, DollActive) << "the opening's volley takes the sentry";
+    b.leaderTo(38, 23);
+    b.h.frames(2);
+    EXPECT_EQ(b.s().ObjState[b.object("03,38,23")], ObjectGone);
+    for (const char* sleeper : {"04,24,10", "04,28,10", "04,27,27"})
+        EXPECT_EQ(b.s().Dolls[b.enemy(sleeper)].AiName, "alarm") << sleeper;
+    EXPECT_FALSE(b.s().Dolls[b.enemy("03,22,12")].AiRunning) << "the patrol leaves its round";
+    EXPECT_NE(b.s().ObjState[b.object("01,25,28")], ObjectOnMap) << "the charges went off";
+
+    b.leaderTo(6, 30);
+    b.playToTheEnd();
+    EXPECT_TRUE(b.h.game.MissionWon);
+    EXPECT_TRUE(b.shown("The helicopter lifts off with the plans!"));
+}
+
+} // namespace
