@@ -55,18 +55,18 @@ void TaskPanel::layOut()
     KillAnimation.move(112, 64, 98, button);
     AnimationList.move(10, 94, 200, 106);
 
-    TaskComboLabel.move(225, 20, 280, 16);
-    TaskCombo.move(225, 38, 280, row);
-    TaskLabel1.move(225, 70, 135, 16);
-    TaskText1.move(225, 88, 135, 22);
-    TaskText2.move(225, 134, 280, 22);
-    TaskLabel2.move(225, 116, 280, 16);
-    AddTask.move(225, 170, 90, button);
-    ChangeButton.move(320, 170, 90, button);
-    KillTask.move(415, 170, 90, button);
+    TaskComboLabel.move(222, 20, 260, 16);
+    TaskCombo.move(222, 38, 260, row);
+    TaskLabel1.move(222, 70, 135, 16);
+    TaskText1.move(222, 88, 135, 22);
+    TaskLabel2.move(222, 116, 260, 16);
+    TaskText2.move(222, 134, 260, 22);
+    AddTask.move(222, 170, 84, button);
+    ChangeButton.move(310, 170, 84, button);
+    KillTask.move(398, 170, 84, button);
 
-    TaskListLabel.move(520, 20, 260, 16);
-    TaskList.move(520, 38, 260, 162);
+    TaskListLabel.move(495, 20, 285, 16);
+    TaskList.move(495, 38, 285, 162);
 }
 
 void TaskPanel::connectEvents()
