@@ -145,4 +145,28 @@ TEST_F(ScriptedMission, OpenedAgainThePanelsShowTheFirstOfEach)
     EXPECT_EQ(model.AnimTask(1, 4), "0009,09");
 }
 
+TEST_F(ScriptedMission, ANewMissionEmptiesThePanels)
+{
+    makeMission();
+    model.resetForNewMission();
+    form->showModel();
+    for (const ui::ListBox* list : {&anim().AnimationList, &anim().TaskList, &ai().AnimationAIList,
+                                    &ai().TaskAIList, &cond().CondNameList, &cond().IfList, &cond().DoList}) {
+        EXPECT_EQ(list->listCount(), 0);
+    }
+    EXPECT_FALSE(anim().AddTask.enabled());
+    EXPECT_FALSE(cond().AddIf.enabled());
+    EXPECT_FALSE(cond().KillDo.enabled());
+
+    // The new mission's first animation starts with no lines of the old one.
+    chooseMode(EditAnimation);
+    insertAnimation(anim(), "Fresh");
+    user::click(anim().AnimationList, 0);
+    EXPECT_TRUE(anim().TaskList.items().empty());
+    chooseMode(EditConditions);
+    user::click(cond().AddCondition);
+    EXPECT_TRUE(cond().IfList.items().empty());
+    EXPECT_EQ(cond().CurCond, 1);
+}
+
 } // namespace
