@@ -19,7 +19,7 @@ FileCommands::FileCommands(MissionModel& model, EditorWindow& editor, FormSave& 
                            FormLoad& load)
     : m_model(model), m_editor(editor), m_save(save), m_config(config), m_load(load)
 {
-    m_save.ShowFormConfig = [this] { m_config.show(); };
+    m_save.ShowFormConfig = [this] { m_config.bringUp(); };
     m_save.ShowFormLoad = [this] { m_load.show(); };
 }
 
@@ -36,7 +36,7 @@ void FileCommands::NewButton_Click()
     m_editor.setEditorEnabled(false);
     if (!m_model.Modified) {
         m_model.NewPending = true;
-        m_config.show();
+        m_config.bringUp();
         return;
     }
     m_model.NewPending = false;
@@ -49,7 +49,7 @@ void FileCommands::NewButton_Click()
     case ui::MsgAnswer::No:
         m_model.Modified = false;
         m_model.NewPending = true;
-        m_config.show();
+        m_config.bringUp();
         break;
     default:
         m_editor.setEditorEnabled(true);

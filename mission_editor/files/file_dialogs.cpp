@@ -49,7 +49,7 @@ FileDialogs::FileDialogs(FormMain& form)
     form.LoadButton.onClick = [this] { commands.LoadButton_Click(); };
     form.SaveButton.onClick = [this] { commands.SaveButton_Click(); };
     form.SaveAsButton.onClick = [this] { commands.SaveAsButton_Click(); };
-    form.ShowFormConfig = [this] { formConfig.show(); };
+    form.ShowFormConfig = [this] { formConfig.bringUp(); };
     form.ShowFormSave = [this](const std::string&) { commands.saveBeforeClose(); };
 }
 

@@ -44,7 +44,6 @@ FormConfig::FormConfig(MissionModel& model, EditorWindow& editor)
     }
 
     onLoad = [this] { m_editor.placeDialog(*this); };
-    onActivate = [this] { Form_Activate(); };
     onUnload = [this](bool& cancel) { Form_Unload(cancel); };
     WScr.onChange = [this] { WScr_Change(); };
     WScr.onScroll = [this] { WScr_Scroll(); };
@@ -55,6 +54,12 @@ FormConfig::FormConfig(MissionModel& model, EditorWindow& editor)
     Brief.onChange = [this] { Brief_Change(); };
     ChangeButton.onClick = [this] { ChangeButton_Click(); };
     CancelButton.onClick = [this] { CancelButton_Click(); };
+}
+
+void FormConfig::bringUp()
+{
+    show();
+    Form_Activate();
 }
 
 void FormConfig::Form_Activate()

@@ -19,6 +19,10 @@ class FormConfig : public platform::ui::Form
 public:
     FormConfig(MissionModel& model, EditorWindow& editor);
 
+    // Shows the dialog filled from the mission (Form_Activate). Coming back to a dialog that is
+    // up already, from another window, keeps what the author has typed.
+    void bringUp();
+
     void Form_Activate();
     void Form_Unload(bool& cancel);
     void WScr_Change();

@@ -20,7 +20,7 @@ protected:
 
 TEST_F(ConfigDialog, ShowsTheHeaderAndInNewModeTheUntitledName)
 {
-    config.show();
+    config.bringUp();
     EXPECT_EQ(config.TitleText.text(), "Bridge at dawn");
     EXPECT_EQ(config.AutorText.text(), "R. Lenz");
     EXPECT_EQ(config.WidthText.text(), "30");
@@ -32,14 +32,23 @@ TEST_F(ConfigDialog, ShowsTheHeaderAndInNewModeTheUntitledName)
     config.unload();
 
     model.NewPending = true;
-    config.show();
+    config.bringUp();
     EXPECT_EQ(config.TitleText.text(), UntitledName);
     EXPECT_EQ(config.AutorText.text(), "R. Lenz");
+
+    // Coming back from another window keeps what was typed; a new showing fills it again.
+    config.TitleText.setText("Typed");
+    ui::Form other("other");
+    other.show();
+    config.show();
+    EXPECT_EQ(config.TitleText.text(), "Typed");
+    config.bringUp();
+    EXPECT_EQ(config.TitleText.text(), UntitledName);
 }
 
 TEST_F(ConfigDialog, SizeBoxesStayWithinTheMapLimits)
 {
-    config.show();
+    config.bringUp();
     const struct
     {
         const char* typed;
@@ -70,7 +79,7 @@ TEST_F(ConfigDialog, SizeBoxesStayWithinTheMapLimits)
 
 TEST_F(ConfigDialog, ScrollBarsWriteTheirValueIntoTheBoxes)
 {
-    config.show();
+    config.bringUp();
     ui::user::clickTrack(config.WScr, true);
     EXPECT_EQ(config.WidthText.text(), "40");
     ui::user::dragThumb(config.HScr, 48);
@@ -80,7 +89,7 @@ TEST_F(ConfigDialog, ScrollBarsWriteTheirValueIntoTheBoxes)
 
 TEST_F(ConfigDialog, BriefCountsTheCharactersLeft)
 {
-    config.show();
+    config.bringUp();
     config.Brief.setText(std::string(199, 'b'));
     EXPECT_EQ(config.Rest.caption(), "Falta: 1");
     config.Brief.setSelStart(199);
@@ -96,7 +105,7 @@ TEST_F(ConfigDialog, BriefCountsTheCharactersLeft)
 TEST_F(ConfigDialog, AlterChangesOnlyTheHeaderOfTheCurrentMission)
 {
     const MissionModel before = model;
-    config.show();
+    config.bringUp();
     config.TitleText.setText("Bridge at dusk");
     config.AutorText.setText("M. Ode");
     config.WidthText.setText("26");
@@ -124,7 +133,7 @@ TEST_F(ConfigDialog, AlterInNewModeMakesTheNewMission)
     model.NewPending = true;
     model.OpenAfterSave = true;
     model.MissionFile = "bridge";
-    config.show();
+    config.bringUp();
     config.TitleText.setText("Second");
     config.WidthText.setText("40");
     ui::user::click(config.ChangeButton);
@@ -152,14 +161,14 @@ TEST_F(ConfigDialog, BackInNewModeEndsNewModeAndKeepsTheMission)
 {
     const MissionModel before = model;
     model.NewPending = true;
-    config.show();
+    config.bringUp();
     ui::user::click(config.CancelButton);
     EXPECT_FALSE(config.visible());
     EXPECT_FALSE(model.NewPending);
     EXPECT_EQ(model, before);
 
     // A later Alter from the Configurations button changes the settings only.
-    config.show();
+    config.bringUp();
     EXPECT_EQ(config.TitleText.text(), "Bridge at dawn");
     ui::user::click(config.ChangeButton);
     EXPECT_EQ(model.ObjList, before.ObjList);
