@@ -415,20 +415,24 @@ TEST(DemoHarlowBridge, GunnerSweepsTheBridgeInBurstsAndStartsOver)
     DemoBattle b(Missions[1]);
     b.playOpening();
     const int gunner = b.enemy("02,23,12");
-    int shotsAtBridge = 0;
+    int overTheBridge = 0;
     int restarts = 0;
     int previousTick = 0;
     for (int f = 0; f < 1400; ++f) {
         b.h.frames();
         const BattleState& s = b.s();
-        for (int r = 1; r <= MaxBullets; ++r)
-            if (s.Bullet[r][0] == 1 && s.Bullet[r][5] == EnemyBulletKind && s.Bullet[r][4] == 9)
-                ++shotsAtBridge;
+        // Enemy bullets over the bridge's planks (cells 17..19 of row 15).
+        for (int r = 1; r <= MaxBullets; ++r) {
+            const auto& bullet = s.Bullet[r];
+            if (bullet[0] == 1 && bullet[5] == EnemyBulletKind && bullet[1] > 320 && bullet[1] < 380 &&
+                bullet[2] > 280 && bullet[2] < 300)
+                ++overTheBridge;
+        }
         if (s.AiTick[gunner] < previousTick)
             ++restarts;
         previousTick = s.AiTick[gunner];
     }
-    EXPECT_GT(shotsAtBridge, 20);
+    EXPECT_GT(overTheBridge, 20) << "his bursts sweep the bridge";
     EXPECT_GE(restarts, 1) << "the sweep starts again after its last burst";
     EXPECT_LT(std::abs(b.s().Dolls[gunner].X - 450), 20) << "he stays in his nest";
     EXPECT_EQ(b.s().TroopCount, 5) << "the troop waits out of his reach";

@@ -111,7 +111,7 @@ MissionBuilder harlowBridge()
 
     m.animation("intro", {
                              task::leaderSays(0, "There's Harlow bridge. Watch that gun nest."),
-                             task::walkTo(1, 9, 15),
+                             task::walkTo(1, 13, 15),
                              task::lookTo(6, 23, 12),
                              task::message(7, "Blow up the three fuel tanks past the river."),
                              task::leaderSays(10, "Wait for a gap in his fire, then run!"),

@@ -62,7 +62,7 @@ MissionBuilder millRoad()
     m.brief("Gray troops hold the old mill past the stream. Clear them out.");
     paintMillRoad(m.map());
 
-    m.troop(3, 13, 4, Team::Green, Heading::West, Heading::East, 2);
+    m.troop(3, 13, 4, Team::Green, Heading::West, Heading::East, 3);
     m.object(Object::Crate, 5, 15);
     m.object(Object::Crate, 15, 11);
     m.object(Object::Crate, 29, 11);
@@ -71,11 +71,12 @@ MissionBuilder millRoad()
     const std::string bridgeSentry = m.enemy(Team::Gray, 24, 12, "watch_bridge");
     m.enemy(Team::Gray, 25, 10, "watch_yard");
     m.enemy(Team::Gray, 32, 14, "patrol_farm");
-    m.enemy(Team::Gray, 13, 7); // out in the north field; comes at the squad when it draws near
-    m.enemy(Team::Gray, 27, 19);
+    m.enemy(Team::Gray, 13, 7, "watch_field");
+    m.enemy(Team::Gray, 27, 19); // in the wheat; comes at the squad when it draws near
 
     m.aiAnimation("watch_bridge", {ai::lookTo(0, 18, 13)});
     m.aiAnimation("watch_yard", {ai::lookTo(0, 22, 13)});
+    m.aiAnimation("watch_field", {ai::lookTo(0, 8, 13)});
     std::vector<std::string> patrol;
     for (int leg = 0; leg < 8; ++leg) {
         patrol.push_back(leg % 2 == 0 ? ai::walkTo(15 * leg, 32, 21) : ai::walkTo(15 * leg, 32, 14));
@@ -89,12 +90,13 @@ MissionBuilder millRoad()
                              task::message(5, "Clear the mill road of every enemy soldier."),
                              task::lookTo(7, 13, 7),
                              task::leaderSays(8, "One of them is out in the field. Watch it."),
-                             task::giveControl(10),
+                             task::message(10, "Right click on the ground moves the squad."),
+                             task::giveControl(11),
                          });
 
     m.condition(true, {when::troopBelow(11)}, {act::startAnimation("intro")});
     m.condition(true, {when::animationEnded("intro")},
-                {act::message("Right click moves. Hold the left button to fire.")});
+                {act::message("Point at an enemy and hold the left button.")});
     m.condition(true, {when::enemyDied(bridgeSentry)},
                 {act::leaderSays("The bridge sentry is down. Cross over!")});
     m.condition(true, {when::allEnemiesDead()},

@@ -6,8 +6,10 @@ namespace make_demo {
 
 void meadow(MapPainter& map, int x1, int y1, int x2, int y2, std::uint32_t seed)
 {
-    map.scatter(x1, y1, x2, y2, {tile::Flowers, tile::Pebbles, tile::Tufts, tile::Tufts, tile::DryGrass}, 22,
-                seed);
+    map.scatter(
+        x1, y1, x2, y2,
+        {tile::Flowers, tile::Pebbles, tile::Tufts, tile::Tufts, tile::Tufts, tile::Flowers, tile::DryGrass},
+        20, seed);
 }
 
 void forest(MapPainter& map, int x1, int y1, int x2, int y2, int percent, std::uint32_t seed)
