@@ -238,6 +238,46 @@ TEST(DemoCampaign, ListsItsMissionsInOrderAndASquadOfNamedSoldiersLargeEnoughFor
     }
 }
 
+TEST(DemoCampaign, TogetherUsesEveryObjectTeamAndTerrainAndEveryKindOfConditionLine)
+{
+    std::set<std::string> objects, teams, ifKinds, doKinds, taskKinds, aiKinds, tiles;
+    for (const char* mission : Missions) {
+        const FileCounts file = countFile(missionBytes(mission));
+        for (const std::string& o : file.objects)
+            objects.insert(o.substr(0, 2));
+        for (const std::string& e : file.enemies)
+            teams.insert(e.substr(0, 2));
+        teams.insert(file.troop.at(2));
+        std::string section;
+        for (const std::string& l : lines(missionBytes(mission))) {
+            if (l.starts_with("<"))
+                section = l.starts_with("<-") ? "" : l.substr(0, 5);
+            else if (section == "<Map>")
+                for (std::size_t i = 0; i + 1 < l.size(); i += 2)
+                    tiles.insert(l.substr(i, 2));
+            else if (section == "<Se>")
+                ifKinds.insert(unquoted(l).substr(0, 2));
+            else if (section == "<Faz>")
+                doKinds.insert(unquoted(l).substr(0, 2));
+            else if (section == "<Anim")
+                taskKinds.insert(unquoted(l).substr(5, 2));
+            else if (section == "<AniA")
+                aiKinds.insert(unquoted(l).substr(5, 2));
+        }
+    }
+    EXPECT_EQ(objects, (std::set<std::string>{"01", "02", "03", "04"}));
+    EXPECT_EQ(teams, (std::set<std::string>{"01", "02", "03", "04", "05"}));
+    EXPECT_EQ(ifKinds, (std::set<std::string>{"01", "02", "03", "04", "05", "06", "07", "08"}));
+    EXPECT_EQ(doKinds,
+              (std::set<std::string>{"01", "02", "03", "04", "05", "06", "07", "08", "09", "10", "11"}));
+    EXPECT_EQ(taskKinds, (std::set<std::string>{"01", "02", "03", "04", "05", "06", "07", "08", "09"}));
+    for (const char* kind : {"01", "02", "03", "04", "05", "08", "09", "10"})
+        EXPECT_TRUE(aiKinds.contains(kind)) << "AI kind " << kind;
+    // Water, bridges, and ground that blocks: trees, walls, buildings.
+    for (const char* tile : {"02", "2C", "11", "52", "59"})
+        EXPECT_TRUE(tiles.contains(tile)) << "tile " << tile;
+}
+
 // --- Every mission ----------------------------------------------------------------------------
 
 class DemoMission : public ::testing::TestWithParam<const char*>

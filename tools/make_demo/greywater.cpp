@@ -46,10 +46,12 @@ void paintGreywater(MapPainter& map)
     map.set(26, 13, tile::Tree);
     // Roads: up to the south gate, and round by the woods to the west door.
     map.road(20, 20, 20, 32);
+    map.roadEnd(20, 19);
     map.road(4, 29, 20, 29);
     map.road(4, 17, 4, 29);
     map.road(4, 17, 7, 17);
     map.road(9, 17, 14, 17);
+    map.roadEnd(8, 17);
 }
 
 } // namespace

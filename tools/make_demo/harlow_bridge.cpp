@@ -57,6 +57,8 @@ void paintHarlow(MapPainter& map)
     // The road over the bridge, the village lane and the lane to the dump.
     map.road(1, 15, 37, 15);
     map.road(27, 7, 27, 15);
+    map.roadEnd(27, 6);
+    map.roadEnd(34, 18);
     map.road(34, 15, 34, 17);
 }
 

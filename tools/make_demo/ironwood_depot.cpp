@@ -46,7 +46,7 @@ void paintDepot(MapPainter& map)
     wallBox(map, 34, 20, 40, 26, tile::BrickWall);
     map.rect(35, 21, 39, 25, tile::WoodFloor);
     map.set(34, 23, tile::DoorUp);
-    // Mines outside the north door, sandbags by the gate.
+    // Sandbags either side of the gate.
     map.set(19, 16, tile::Sandbags);
     map.set(19, 20, tile::Sandbags);
     // Roads: from the clearing round to the north door, and down past the gate to the pad.
@@ -54,8 +54,11 @@ void paintDepot(MapPainter& map)
     map.road(14, 3, 14, 11);
     map.road(14, 3, 31, 3);
     map.road(31, 3, 31, 4);
+    map.roadEnd(31, 5);
     map.road(6, 11, 6, 28);
     map.road(6, 18, 20, 18);
+    map.roadEnd(21, 18);
+    map.roadEnd(6, 29);
 }
 
 } // namespace

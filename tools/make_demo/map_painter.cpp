@@ -10,7 +10,8 @@ namespace make_demo {
 
 MapPainter::MapPainter(int width, int height)
     : m_width(width), m_height(height), m_tiles(static_cast<std::size_t>(width) * height, tile::Grass),
-      m_road(static_cast<std::size_t>(width) * height, false)
+      m_road(static_cast<std::size_t>(width) * height, false),
+      m_roadEnd(static_cast<std::size_t>(width) * height, false)
 {
 }
 
@@ -82,6 +83,11 @@ void MapPainter::road(int x1, int y1, int x2, int y2)
     }
 }
 
+void MapPainter::roadEnd(int x, int y)
+{
+    m_roadEnd[static_cast<std::size_t>(index(x, y))] = true;
+}
+
 void MapPainter::building(int firstTile, int x, int y)
 {
     for (int row = 0; row < 3; ++row) {
@@ -96,6 +102,11 @@ bool MapPainter::isRoad(int x, int y) const
     return inside(x, y) && m_road[static_cast<std::size_t>(index(x, y))];
 }
 
+bool MapPainter::joinsRoad(int x, int y) const
+{
+    return isRoad(x, y) || (inside(x, y) && m_roadEnd[static_cast<std::size_t>(index(x, y))]);
+}
+
 void MapPainter::finish()
 {
     for (int y = 1; y <= m_height; ++y) {
@@ -104,10 +115,10 @@ void MapPainter::finish()
                 continue;
             }
             // A road that reaches the map's edge runs on beyond it.
-            bool n = isRoad(x, y - 1) || (y == 1 && isRoad(x, y + 1));
-            bool s = isRoad(x, y + 1) || (y == m_height && isRoad(x, y - 1));
-            bool w = isRoad(x - 1, y) || (x == 1 && isRoad(x + 1, y));
-            bool e = isRoad(x + 1, y) || (x == m_width && isRoad(x - 1, y));
+            const bool n = joinsRoad(x, y - 1) || (y == 1 && isRoad(x, y + 1));
+            const bool s = joinsRoad(x, y + 1) || (y == m_height && isRoad(x, y - 1));
+            const bool w = joinsRoad(x - 1, y) || (x == 1 && isRoad(x + 1, y));
+            const bool e = joinsRoad(x + 1, y) || (x == m_width && isRoad(x - 1, y));
             const int here = at(x, y);
             if (here == tile::Water || here == tile::BridgeAcross || here == tile::BridgeUp) {
                 set(x, y, (e || w) ? tile::BridgeAcross : tile::BridgeUp);

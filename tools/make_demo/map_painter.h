@@ -29,6 +29,8 @@ public:
     // A road along a straight row or column; roads that meet are joined when the map is finished,
     // and a road over water becomes a bridge.
     void road(int x1, int y1, int x2, int y2);
+    // A cell that roads run up to and join, keeping its own tile (a door, a gate).
+    void roadEnd(int x, int y);
     // A 3 x 3 building whose top-left cell is (x, y).
     void building(int firstTile, int x, int y);
 
@@ -37,12 +39,14 @@ public:
 
 private:
     bool isRoad(int x, int y) const;
+    bool joinsRoad(int x, int y) const;
     int index(int x, int y) const;
 
     int m_width;
     int m_height;
     std::vector<int> m_tiles;
     std::vector<bool> m_road;
+    std::vector<bool> m_roadEnd;
 };
 
 } // namespace make_demo

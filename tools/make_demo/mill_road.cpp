@@ -47,10 +47,12 @@ void paintMillRoad(MapPainter& map)
     }
     map.set(24, 16, tile::Wire);
     map.set(25, 16, tile::Wire);
-    // The road east, with a lane up to the mill's door and one down to the farmhouse.
+    // The road east, with a lane up to the mill's door and one round to the farmhouse's.
     map.road(1, 13, 34, 13);
     map.road(26, 9, 26, 13);
-    map.road(30, 13, 30, 15);
+    map.roadEnd(26, 8);
+    map.road(28, 13, 28, 19);
+    map.road(28, 19, 31, 19);
 }
 
 } // namespace
