@@ -85,6 +85,9 @@ SoundDevice::~SoundDevice()
 
 bool SoundDevice::openAudio()
 {
+    // The programs own their windows and their ending: SDL must not take over SIGINT and SIGTERM,
+    // or a program asked to stop would wait for an SDL quit event nobody reads.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     auto tryOpen = [this]() -> bool {
         if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
             return false;
