@@ -196,6 +196,53 @@ struct DemoBattle
         s().SoldierY[1] = static_cast<float>((y - 1) * 20 + 10);
         s().Moving[1] = 0;
     }
+    // The player's right click on a cell; frames run until the leader stands there (an object in
+    // the way stops him, and the player clicks again).
+    void walkTo(int x, int y)
+    {
+        const float tx = static_cast<float>((x - 1) * 20 + 10), ty = static_cast<float>((y - 1) * 20 + 10);
+        for (int click = 0; click < 3 && s().TroopCount > 0; ++click) {
+            h.pointAtMap(static_cast<int>(tx), static_cast<int>(ty));
+            h.press(2);
+            h.frames();
+            h.release(2);
+            for (int i = 0; i < 400 && s().TroopCount > 0 && s().Moving[1] == 1; ++i)
+                h.frames();
+            if (std::abs(s().SoldierX[1] - tx) < 3 && std::abs(s().SoldierY[1] - ty) < 3)
+                return;
+        }
+    }
+    // The player keeps the pointer on an enemy and holds the left button until it falls.
+    bool fireAt(const std::string& ref)
+    {
+        const int e = enemy(ref);
+        bool held = false;
+        for (int i = 0; i < 300 && s().Dolls[e].State == DollActive && s().TroopCount > 0; ++i) {
+            h.pointAtMap(static_cast<int>(s().Dolls[e].X), static_cast<int>(s().Dolls[e].Y));
+            if (!held) {
+                h.press(1);
+                held = true;
+            }
+            h.frames();
+        }
+        h.release(1);
+        return s().Dolls[e].State != DollActive;
+    }
+
+    // The same on an object, until it goes off.
+    bool fireAtObject(const std::string& ref)
+    {
+        const int o = object(ref);
+        h.pointAtMap(static_cast<int>(s().ObjX[o]), static_cast<int>(s().ObjY[o]));
+        h.press(1);
+        for (int i = 0; i < 300 && s().ObjState[o] == ObjectOnMap && s().TroopCount > 0; ++i) {
+            h.pointAtMap(static_cast<int>(s().ObjX[o]), static_cast<int>(s().ObjY[o]));
+            h.frames();
+        }
+        h.release(1);
+        return s().ObjState[o] != ObjectOnMap;
+    }
+
     bool shown(const std::string& text) const
     {
         return std::find(texts.begin(), texts.end(), text) != texts.end();
@@ -448,6 +495,48 @@ TEST(DemoMillRoad, IsWonByKillingEveryEnemy)
     EXPECT_TRUE(b.h.game.MissionOver);
     EXPECT_TRUE(b.shown("The mill road is clear. Well done, lads!"));
     EXPECT_EQ(b.h.game.CurrentMission, 2);
+}
+
+TEST(DemoMillRoad, AnAttentivePlayerWinsItWithTheSquadMostlyStanding)
+{
+    DemoBattle b(Missions[0]);
+    b.playOpening();
+    b.walkTo(10, 11);
+    EXPECT_TRUE(b.fireAt("04,13,07")) << "the field sentry";
+    b.walkTo(18, 13);
+    EXPECT_TRUE(b.fireAt("04,24,12")) << "the bridge sentry";
+    b.walkTo(22, 14);
+    EXPECT_TRUE(b.fireAt("04,25,10")) << "the yard guard";
+    EXPECT_TRUE(b.fireAt("04,27,19")) << "the man in the wheat";
+    b.walkTo(27, 14);
+    EXPECT_TRUE(b.fireAt("04,32,14")) << "the farm patrol";
+    b.playToTheEnd();
+    EXPECT_TRUE(b.h.game.MissionWon);
+    EXPECT_GE(b.s().TroopCount, 3);
+}
+
+TEST(DemoHarlowBridge, WadingAcrossAboveTheBridgeFlanksTheGunnerAndTheDumpCanBeBlown)
+{
+    DemoBattle b(Missions[1]);
+    b.playOpening();
+    b.walkTo(15, 12);
+    b.walkTo(20, 12);
+    EXPECT_TRUE(b.fireAt("02,23,12")) << "the gunner, from his side";
+    b.walkTo(23, 14);
+    EXPECT_TRUE(b.fireAt("02,29,11"));
+    EXPECT_TRUE(b.fireAt("02,22,18")) << "the bank patrol";
+    b.walkTo(28, 14);
+    EXPECT_TRUE(b.fireAt("02,33,13"));
+    b.walkTo(27, 17);
+    EXPECT_TRUE(b.fireAt("02,30,21"));
+    b.walkTo(31, 17);
+    EXPECT_TRUE(b.fireAt("02,37,21"));
+    b.walkTo(29, 21);
+    for (const char* tank : {"01,33,21", "01,35,21", "01,34,23"})
+        EXPECT_TRUE(b.fireAtObject(tank)) << tank;
+    b.playToTheEnd();
+    EXPECT_TRUE(b.h.game.MissionWon);
+    EXPECT_GE(b.s().TroopCount, 3);
 }
 
 TEST(DemoHarlowBridge, GunnerSweepsTheBridgeInBurstsAndStartsOver)

@@ -42,11 +42,9 @@ void paintMillRoad(MapPainter& map)
     map.rect(29, 19, 31, 19, tile::Earth);
     map.rect(29, 5, 33, 9, tile::Ploughed);
     // A sandbag post on the far side of the bridge.
-    for (int y : {10, 11, 15, 16}) {
-        map.set(23, y, tile::Sandbags);
-    }
-    map.set(24, 16, tile::Wire);
-    map.set(25, 16, tile::Wire);
+    map.set(23, 10, tile::Sandbags);
+    map.set(23, 11, tile::Sandbags);
+    map.set(22, 10, tile::Wire);
     // The road east, with a lane up to the mill's door and one round to the farmhouse's.
     map.road(1, 13, 34, 13);
     map.road(26, 9, 26, 13);
