@@ -1,7 +1,8 @@
 // Whole battle frames as the player sees them: a skirmish composed headless with the game's own
-// generated art (troop, enemies, objects, a blast, a firefight, the roster panel, the soldier
-// panel, the open menu), each `GameScreen` compared pixel by pixel with a reference picture in
-// tests/battle/golden/. A frame that differs is written to <build>/tests/golden_actual/.
+// generated art (troop, enemies, objects, a blast, a firefight, a soldier falling under fire, the
+// roster panel, the soldier panel, the open menu), each `GameScreen` compared pixel by pixel with
+// a reference picture in tests/battle/golden/. A frame that differs is written to
+// <build>/tests/golden_actual/.
 // TOLVAR_UPDATE_GOLDEN=1 rewrites the references (see tests/battle/golden/README.md).
 
 #include "frame_harness.h"
@@ -198,6 +199,21 @@ TEST_F(GoldenFrames, EnemyFallingInWater)
     ASSERT_TRUE(b.framesUntil([&] { return b.s().Dolls[4].State == "9"; }));
     b.frames(3);
     expectGolden(b.battle.GameScreen, "firefight");
+}
+
+// The squad walks up to the sandbagged post and takes fire: the enemy's flash and tracers, and a
+// fallen soldier flung up, then lying in his blood.
+TEST_F(GoldenFrames, SoldierFallsUnderFire)
+{
+    Skirmish& b = *battle;
+    b.frames(25);
+    b.pointAtMap(262, 204);
+    b.press(RightButton);
+    b.frames(1);
+    b.release(RightButton);
+    ASSERT_TRUE(b.framesUntil([&] { return b.s().BodyCount > 0; }, 400));
+    b.frames(16);
+    expectGolden(b.battle.GameScreen, "ambush");
 }
 
 // A click on the status-bar button opens the soldier panel with its three buttons.
