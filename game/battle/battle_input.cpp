@@ -50,6 +50,21 @@ void panelClick(Battle& battle, double cx, double cy)
     }
 }
 
+// The left button gives the fire order, the right one the move order, until released.
+void pressOrder(BattleState& s, int button)
+{
+    if (button == 1) {
+        s.FireHeld = true;
+        s.FirePressUnseen = true;
+        s.FireReleaseDue = false;
+    }
+    if (button == 2) {
+        s.MoveOrder = true;
+        s.MovePressUnseen = true;
+        s.MoveReleaseDue = false;
+    }
+}
+
 } // namespace
 
 CursorPoint GetMousePos(Battle& battle)
@@ -101,10 +116,7 @@ void GameScreen_MouseDown(Battle& battle, int button, int x, int y)
     if (s.WaitKey)
         s.KeyAck = true;
     if (s.MenuOpen) {
-        if (button == 1)
-            s.FireHeld = true;
-        if (button == 2)
-            s.MoveOrder = true;
+        pressOrder(s, button);
         const CursorPoint c = GetMousePos(battle);
         s.MenuClickX = toInteger(c.x / 2.0);
         s.MenuClickY = toInteger(c.y / 2.0);
@@ -125,10 +137,7 @@ void GameScreen_MouseDown(Battle& battle, int button, int x, int y)
         PlaySound(battle, 15);
         return;
     }
-    if (button == 1)
-        s.FireHeld = true;
-    if (button == 2)
-        s.MoveOrder = true;
+    pressOrder(s, button);
 }
 
 void GameScreen_MouseMove(Battle& battle)
@@ -143,11 +152,34 @@ void GameScreen_MouseUp(Battle& battle, int button)
     if (s.InputLocked)
         return;
     if (button == 1) {
+        if (s.FirePressUnseen) {
+            s.FireReleaseDue = true;
+        } else {
+            s.FireHeld = false;
+            s.Spread = 0;
+        }
+    }
+    if (button == 2) {
+        if (s.MovePressUnseen)
+            s.MoveReleaseDue = true;
+        else
+            s.MoveOrder = false;
+    }
+}
+
+void applyDueReleases(BattleState& s)
+{
+    s.FirePressUnseen = false;
+    s.MovePressUnseen = false;
+    if (s.FireReleaseDue) {
         s.FireHeld = false;
         s.Spread = 0;
+        s.FireReleaseDue = false;
     }
-    if (button == 2)
+    if (s.MoveReleaseDue) {
         s.MoveOrder = false;
+        s.MoveReleaseDue = false;
+    }
 }
 
 } // namespace tolvar::battle

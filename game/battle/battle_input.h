@@ -27,4 +27,8 @@ void GameScreen_MouseDown(Battle& battle, int button, int x, int y);
 void GameScreen_MouseMove(Battle& battle);
 void GameScreen_MouseUp(Battle& battle, int button);
 
+// At the end of every frame: the presses it has seen are no longer new, and a release that came
+// before any frame saw its press takes effect now.
+void applyDueReleases(BattleState& s);
+
 } // namespace tolvar::battle

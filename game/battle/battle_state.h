@@ -186,6 +186,10 @@ struct BattleState
     bool InputLocked = false;
     bool FireHeld = false;
     bool MoveOrder = false;
+    // A press that no frame has seen yet, and its release waiting until one has: a click quicker
+    // than a frame still gives its order once.
+    bool FirePressUnseen = false, MovePressUnseen = false;
+    bool FireReleaseDue = false, MoveReleaseDue = false;
     int IdleFrames = 0;
     int FramesSinceMove = 0;
     bool MenuOpen = false;

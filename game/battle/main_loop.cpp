@@ -185,6 +185,7 @@ void MainLoop(Battle& battle)
     }
     showRequestedText(battle);
     presentFrame(battle);
+    applyDueReleases(s);
 }
 
 } // namespace tolvar::battle

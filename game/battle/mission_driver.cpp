@@ -35,6 +35,12 @@ void resetMission(GameState& game, BattleState& s)
     s.PointerMode = "13";
     s.BulletRange = 120;
     s.BulletSpeed = 10;
+    // A button still held when the last mission ended gives no order in this one.
+    s.FireHeld = false;
+    s.MoveOrder = false;
+    s.Spread = 0;
+    s.FirePressUnseen = s.MovePressUnseen = false;
+    s.FireReleaseDue = s.MoveReleaseDue = false;
 }
 
 void readyTroop(GameState& game, BattleState& s)
@@ -69,7 +75,10 @@ bool runFrames(Battle& battle, const DriverHooks& hooks)
     const std::function<void()> noEvents = [] {};
     s.FrameStart = battle.clock.tickCount();
     do {
-        battle.clock.waitUntil(s.FrameStart + FramePeriod, hooks.pumpEvents ? hooks.pumpEvents : noEvents);
+        // The window's events run once per turn, after the wait.
+        battle.clock.waitUntil(s.FrameStart + FramePeriod, noEvents);
+        if (hooks.pumpEvents)
+            hooks.pumpEvents();
         if (s.EndProgram || (hooks.programEnding && hooks.programEnding()))
             return false;
         if (game.InGame) {

@@ -67,12 +67,14 @@ TEST_F(InputTest, ButtonsGiveOrdersUntilReleasedUnlessInputIsLocked)
     h.cursor = {300, 200};
     h.press(1);
     EXPECT_TRUE(s.FireHeld);
+    applyDueReleases(s); // a frame has seen the press
     s.Spread = 6;
     h.release(1);
     EXPECT_FALSE(s.FireHeld);
     EXPECT_EQ(s.Spread, 0);
     h.press(2);
     EXPECT_TRUE(s.MoveOrder);
+    applyDueReleases(s);
     h.release(2);
     EXPECT_FALSE(s.MoveOrder);
 
@@ -88,6 +90,28 @@ TEST_F(InputTest, ButtonsGiveOrdersUntilReleasedUnlessInputIsLocked)
     h.release(1);
     EXPECT_TRUE(s.FireHeld);
     EXPECT_EQ(s.Spread, 4);
+}
+
+TEST_F(InputTest, AClickQuickerThanAFrameStillGivesItsOrderOnce)
+{
+    BattleState& s = h.s();
+    h.pointAtMap(200, 150);
+    h.press(2);
+    h.release(2);
+    EXPECT_TRUE(s.MoveOrder); // no frame has seen it yet
+    h.frames(1);
+    EXPECT_FALSE(s.MoveOrder);
+    EXPECT_EQ(h.soundCount(15), 1);
+    EXPECT_EQ(s.TargetX[1], s.MouseMapPoint[0]);
+
+    h.press(1);
+    h.release(1);
+    EXPECT_TRUE(s.FireHeld);
+    h.frames(1);
+    EXPECT_FALSE(s.FireHeld);
+    EXPECT_EQ(s.Spread, 0);
+    h.frames(1);
+    EXPECT_FALSE(s.FireHeld);
 }
 
 TEST_F(InputTest, TheStatusButtonOpensTheSoldierPanelAndItsButtonsSetTheFireMode)
