@@ -265,19 +265,17 @@ Canvas panelSheet()
         share.set(14 - i, 9 + i, 0xE8E8D0);
     }
     place(3, share);
-    // 4 and 5: the status-bar button, drawn with AND over the map: white lets the map show,
-    // black and greys darken it.
+    // 4 and 5: the status-bar button, drawn with AND over the map: white lets the map show and
+    // black hides it (a grey would keep only some bits of every channel and tint the map).
+    // Closed: a black frame around the map with three black bars; open: the same button
+    // reversed, a black face with the three bars let through.
     for (int cell = 4; cell <= 5; ++cell) {
+        const bool open = cell == 5;
         Canvas b(17, 18, kWhite);
-        b.rect(1, 1, 15, 16, 0x101010);
-        b.rect(2, 2, 13, 14, 0x606060);
-        b.line(2, 2, 14, 2, 0xA0A0A0);
-        b.line(2, 2, 2, 15, 0xA0A0A0);
+        b.rect(1, 1, 15, 16, kBlack);
+        b.rect(3, 3, 11, 12, open ? kBlack : kWhite);
         for (int i = 0; i < 3; ++i)
-            b.rect(4, 4 + i * 4, 9, 2, kWhite);
-        if (cell == 5)
-            for (int i = 0; i < 3; ++i)
-                b.rect(4, 4 + i * 4, 9, 2, 0xF0D070);
+            b.rect(5, 5 + i * 3, 7, 2, open ? kWhite : kBlack);
         place(cell, b);
     }
     return sheet;
