@@ -4,7 +4,7 @@
 
 #include "game/battle/battle_sheets.h"
 #include "game/battle/battle_state.h"
-#include "game/battle/sprite_sheets.h"
+#include "game/battle/battle_sheets.h"
 #include "game/game_state.h"
 #include "game/sound_bank.h"
 #include "platform/clock/clock.h"
@@ -32,7 +32,6 @@ struct Battle {
     platform::clock::Clock& clock;
     std::unique_ptr<BattleState> state;  // large: kept on the heap
     BattleSheets sheets;
-    SpriteSheets sprites;  // the sheets as the drawing procedures take them; set up by the first frame
     platform::gfx::Picture GameScreen;  // what the window shows, WindowWidthPx x WindowHeightPx
     SoundBank* sound = nullptr;         // effects and music; none in tests that need no sound
 

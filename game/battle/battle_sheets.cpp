@@ -12,6 +12,7 @@ std::string loadBattleSheets(BattleSheets& sheets, const std::string& graficoFol
         {"anim.bmp", &sheets.MoveAnim},   {"mapobjts.bmp", &sheets.MapObjts},
         {"efeitos.bmp", &sheets.Efect},   {"showbar.bmp", &sheets.ShowBar},
         {"menubar.bmp", &sheets.MenuBar}, {"qualifica.bmp", &sheets.Medals},
+        {"pmp.bmp", &sheets.PmP},
     };
     std::string folder = graficoFolder;
     if (!folder.empty() && folder.back() != '/')

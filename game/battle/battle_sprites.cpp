@@ -63,7 +63,7 @@ int troopSlots(const BattleState& s)
 }
 
 // One troop soldier's figure.
-void drawSoldier(Battle& battle, const SpriteSheets& sheets, int i)
+void drawSoldier(Battle& battle, const BattleSheets& sheets, int i)
 {
     BattleState& s = *battle.state;
     const bool won = battle.game.MissionWon;
@@ -105,7 +105,7 @@ int directionCell(double angle)
     return intPart((angle + 22.5) / 45 + 1);
 }
 
-void drawEnemyShotFlash(Battle& battle, const SpriteSheets& sheets, int e, float angle)
+void drawEnemyShotFlash(Battle& battle, const BattleSheets& sheets, int e, float angle)
 {
     BattleState& s = *battle.state;
     if (e < 1 || e > MaxEnemies)
@@ -114,7 +114,7 @@ void drawEnemyShotFlash(Battle& battle, const SpriteSheets& sheets, int e, float
     DrawFire(s.MainFrame, sheets, aheadX(s, d.X, angle), aheadY(s, d.Y, angle));
 }
 
-void drawEnemySprite(Battle& battle, const SpriteSheets& sheets, int e)
+void drawEnemySprite(Battle& battle, const BattleSheets& sheets, int e)
 {
     BattleState& s = *battle.state;
     if (e < 1 || e > MaxEnemies)
@@ -131,7 +131,7 @@ void drawEnemySprite(Battle& battle, const SpriteSheets& sheets, int e)
         DrawDoll(s.MainFrame, sheets, d.X, d.Y, d.Team, cell, 3, 2);
 }
 
-void drawDyingEnemySprite(Battle& battle, const SpriteSheets& sheets, int e, int stage)
+void drawDyingEnemySprite(Battle& battle, const BattleSheets& sheets, int e, int stage)
 {
     BattleState& s = *battle.state;
     if (e < 1 || e > MaxEnemies)
@@ -146,7 +146,7 @@ void drawDyingEnemySprite(Battle& battle, const SpriteSheets& sheets, int e, int
         DrawDoll(s.MainFrame, sheets, d.X, d.Y, d.Team, cell, 2, d.Terrain);
 }
 
-void drawTroopBodySprite(Battle& battle, const SpriteSheets& sheets, int r, int stage)
+void drawTroopBodySprite(Battle& battle, const BattleSheets& sheets, int r, int stage)
 {
     BattleState& s = *battle.state;
     if (r < 1 || r > MaxSoldiers)
@@ -162,7 +162,7 @@ void drawTroopBodySprite(Battle& battle, const SpriteSheets& sheets, int r, int 
                  groundUnder(s, body[1], body[2]));
 }
 
-void drawTroopFlash(Battle& battle, const SpriteSheets& sheets, int i)
+void drawTroopFlash(Battle& battle, const BattleSheets& sheets, int i)
 {
     BattleState& s = *battle.state;
     if (i < 1 || i > MaxSoldiers)
@@ -172,7 +172,7 @@ void drawTroopFlash(Battle& battle, const SpriteSheets& sheets, int i)
              aheadY(s, s.SoldierY[static_cast<std::size_t>(i)], facing));
 }
 
-void drawTroopSprites(Battle& battle, const SpriteSheets& sheets)
+void drawTroopSprites(Battle& battle, const BattleSheets& sheets)
 {
     BattleState& s = *battle.state;
     const int count = troopSlots(s);
@@ -197,13 +197,13 @@ void drawTroopSprites(Battle& battle, const SpriteSheets& sheets)
     s.JustFired.fill(false);
 }
 
-void drawLeaderMedalSprite(Battle& battle, const SpriteSheets& sheets)
+void drawLeaderMedalSprite(Battle& battle, const BattleSheets& sheets)
 {
     BattleState& s = *battle.state;
     DrawMedal(s.MainFrame, sheets, s.SoldierX[1], s.SoldierY[1], toInteger(s.MedalLevel[1] + 1));
 }
 
-void drawPointerSprite(Battle& battle, const SpriteSheets& sheets)
+void drawPointerSprite(Battle& battle, const BattleSheets& sheets)
 {
     BattleState& s = *battle.state;
     DrawPointer(s.MainFrame, sheets, s.MouseMapPoint[0], s.MouseMapPoint[1], s.PointerKind);

@@ -3,7 +3,7 @@
 #include "game/battle/battle_numbers.h"
 #include "game/battle/battle_sprites.h"
 #include "game/battle/geometry.h"
-#include "game/battle/sprite_sheets.h"
+#include "game/battle/battle_sheets.h"
 #include "platform/text/codepage.h"
 
 #include <algorithm>
@@ -81,15 +81,6 @@ int nextFireDelay(Battle& battle)
 int scatter(Battle& battle)
 {
     return 5 - intPart(battle.game.random.rnd() * 10);
-}
-
-// The sheets the enemies are drawn from, taken from the battle's loaded sheets the first time
-// they are needed, as the rest of the frame's drawing takes them.
-const SpriteSheets& sheets(Battle& battle)
-{
-    if (battle.sprites.SPP.isNull() && !battle.sheets.SPP.isNull())
-        loadSpriteSheets(battle.sprites, battle.sheets, battle.game.dataPath("arquivos/grafico/"));
-    return battle.sprites;
 }
 
 // The first AI animation slot of the enemy's AI name, 0 when there is none.
@@ -292,7 +283,7 @@ void scriptedShot(Battle& battle, int e)
     if (toInteger(CalcDIS(muzzleX, muzzleY, static_cast<float>(s.AimX), static_cast<float>(s.AimY))) == 0)
         return;
     PlaySound(battle, 1);
-    drawEnemyShotFlash(battle, sheets(battle), e, d.AimFacing);
+    drawEnemyShotFlash(battle, battle.sheets, e, d.AimFacing);
     fireBullet(s, muzzleX, muzzleY);
     d.AimFacing = static_cast<float>(s.Bullet[s.BulletIndex][3]);
 }
@@ -310,7 +301,7 @@ void shotAtTroop(Battle& battle, int e)
     s.AimY = toInteger(s.SoldierY[target] + oy);
     if (toInteger(CalcDIS(d.X, d.Y, static_cast<float>(s.AimX), static_cast<float>(s.AimY))) == 0)
         return;
-    drawEnemyShotFlash(battle, sheets(battle), e, d.Heading);
+    drawEnemyShotFlash(battle, battle.sheets, e, d.Heading);
     PlaySound(battle, 1);
     fireBullet(s, d.X, d.Y);
 }
@@ -370,7 +361,7 @@ void EnemyBehaviour(Battle& battle, int e)
     if (d.Walking)
         walk(battle, e);
     // Over its shot's flash: standing, or walking, turned towards its aim while firing.
-    drawEnemySprite(battle, sheets(battle), e);
+    drawEnemySprite(battle, battle.sheets, e);
 }
 
 } // namespace tolvar::battle

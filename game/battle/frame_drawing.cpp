@@ -5,62 +5,49 @@
 
 namespace tolvar::battle {
 
-namespace {
-
-// The drawing's sheets, taken from the battle's loaded sheets the first time they are needed
-// (the pictures share their pixels). Without the menu's button picture the menu shows no buttons.
-const SpriteSheets& sheets(Battle& battle)
-{
-    if (battle.sprites.SPP.isNull() && !battle.sheets.SPP.isNull())
-        loadSpriteSheets(battle.sprites, battle.sheets, battle.game.dataPath("arquivos/grafico/"));
-    return battle.sprites;
-}
-
-} // namespace
-
 void drawMuzzleFlash(Battle& battle, int i)
 {
-    drawTroopFlash(battle, sheets(battle), i);
+    drawTroopFlash(battle, battle.sheets, i);
 }
 
 void drawDyingEnemy(Battle& battle, int e, int stage)
 {
-    drawDyingEnemySprite(battle, sheets(battle), e, stage);
+    drawDyingEnemySprite(battle, battle.sheets, e, stage);
 }
 
 void drawTroopBody(Battle& battle, int r, int stage)
 {
-    drawTroopBodySprite(battle, sheets(battle), r, stage);
+    drawTroopBodySprite(battle, battle.sheets, r, stage);
 }
 
 void drawTroop(Battle& battle)
 {
-    drawTroopSprites(battle, sheets(battle));
+    drawTroopSprites(battle, battle.sheets);
 }
 
 void drawLeaderMedal(Battle& battle)
 {
-    drawLeaderMedalSprite(battle, sheets(battle));
+    drawLeaderMedalSprite(battle, battle.sheets);
 }
 
 void drawRosterPanel(Battle& battle)
 {
-    drawRosterDisplay(battle, sheets(battle));
+    drawRosterDisplay(battle, battle.sheets);
 }
 
 void drawStatusBar(Battle& battle)
 {
-    drawStatusBarDisplay(battle, sheets(battle));
+    drawStatusBarDisplay(battle, battle.sheets);
 }
 
 void drawMenuContents(Battle& battle, double mx, double my)
 {
-    drawMenuDisplay(battle, sheets(battle), mx, my);
+    drawMenuDisplay(battle, battle.sheets, mx, my);
 }
 
 void drawPointer(Battle& battle)
 {
-    drawPointerSprite(battle, sheets(battle));
+    drawPointerSprite(battle, battle.sheets);
 }
 
 } // namespace tolvar::battle

@@ -3,7 +3,7 @@
 #include "game/battle/battle_numbers.h"
 #include "game/battle/geometry.h"
 #include "game/battle/sprite_drawing.h"
-#include "game/battle/sprite_sheets.h"
+#include "game/battle/battle_sheets.h"
 #include "game/battle/troop_orders.h"
 #include "game/battle/wrecks.h"
 
@@ -19,16 +19,6 @@ constexpr int BlastCells = 4;            // the blast's stages on the effect she
 constexpr double BlastClockGrowth = 0.6; // a mine's and a crate's blast clock (`ObjPhase`) per frame
 constexpr double BlastClockEnd = 5;      // the clock stops growing here
 constexpr int MarkerFrames = 5;
-
-// The sheets the objects and the marker are drawn from (the pictures share the loaded pixels).
-SpriteSheets objectSheets(const Battle& battle)
-{
-    SpriteSheets sprites;
-    sprites.MapObjts = battle.sheets.MapObjts;
-    sprites.Efect = battle.sheets.Efect;
-    sprites.MoveAnim = battle.sheets.MoveAnim;
-    return sprites;
-}
 
 // Barrels and crates stop the bullets that pass within one bullet step of their centre and burst.
 void bulletHits(Battle& battle, int ob)
@@ -77,7 +67,7 @@ int blastClock(BattleState& s, int ob)
 }
 
 // A mine that has gone off: its blast, then nothing is left of it.
-void mineBlast(Battle& battle, int ob, const SpriteSheets& sprites)
+void mineBlast(Battle& battle, int ob, const BattleSheets& sprites)
 {
     BattleState& s = *battle.state;
     const int cell = blastClock(s, ob);
@@ -91,7 +81,7 @@ void mineBlast(Battle& battle, int ob, const SpriteSheets& sprites)
 }
 
 // A shot crate: its blast over the spent crate, which then stays on the map.
-void crateBlast(Battle& battle, int ob, const SpriteSheets& sprites)
+void crateBlast(Battle& battle, int ob, const BattleSheets& sprites)
 {
     BattleState& s = *battle.state;
     s.ObjStep[ob] = SpentCrateCell;
@@ -158,7 +148,7 @@ void soldiersOnObject(Battle& battle, int ob)
     }
 }
 
-void objectFrame(Battle& battle, int ob, const SpriteSheets& sprites)
+void objectFrame(Battle& battle, int ob, const BattleSheets& sprites)
 {
     BattleState& s = *battle.state;
     const double kind = s.ObjKind[ob];
@@ -188,7 +178,7 @@ void objectFrame(Battle& battle, int ob, const SpriteSheets& sprites)
 
 void ObjectsPhase(Battle& battle)
 {
-    const SpriteSheets sprites = objectSheets(battle);
+    const BattleSheets& sprites = battle.sheets;
     for (int ob = 0; ob < MaxObjects; ++ob)
         objectFrame(battle, ob, sprites);
 }
@@ -198,7 +188,7 @@ void MoveMarkerPhase(Battle& battle)
     BattleState& s = *battle.state;
     if (s.MoveMarkFrame > MarkerFrames)
         return;
-    DrawMoveAnim(s.MainFrame, objectSheets(battle), s.MoveMarkX, s.MoveMarkY, s.MoveMarkFrame);
+    DrawMoveAnim(s.MainFrame, battle.sheets, s.MoveMarkX, s.MoveMarkY, s.MoveMarkFrame);
     ++s.MoveMarkFrame;
 }
 

@@ -53,7 +53,7 @@ int toPixel(double value)
     return static_cast<int>(std::clamp(vb::nearest(value), -PixelLimit, PixelLimit));
 }
 
-void DrawDoll(Picture& MainFrame, const SpriteSheets& sheets, double x, double y, int team, int c, int mode,
+void DrawDoll(Picture& MainFrame, const BattleSheets& sheets, double x, double y, int team, int c, int mode,
               int terrain)
 {
     if (c > 8 && (mode == 0 || mode == 1))
@@ -78,13 +78,13 @@ void DrawDoll(Picture& MainFrame, const SpriteSheets& sheets, double x, double y
         cell(sx);
 }
 
-void DrawFire(Picture& MainFrame, const SpriteSheets& sheets, double x, double y)
+void DrawFire(Picture& MainFrame, const BattleSheets& sheets, double x, double y)
 {
     shaped(MainFrame, toPixel(x) - 2, toPixel(y) - 2 + sheets.FireOffsetY, FireSize, FireSize, sheets.Fires,
            9, 1, RasterOp::And, 1, 1, RasterOp::Or);
 }
 
-void DrawPointer(Picture& MainFrame, const SpriteSheets& sheets, double x, double y, int kind)
+void DrawPointer(Picture& MainFrame, const BattleSheets& sheets, double x, double y, int kind)
 {
     if (kind == 1) {
         shaped(MainFrame, toPixel(x - 14.5), toPixel(y - 14.5), PointerSize, PointerSize, sheets.Ponteiro, 1,
@@ -95,34 +95,34 @@ void DrawPointer(Picture& MainFrame, const SpriteSheets& sheets, double x, doubl
     }
 }
 
-void DrawMoveAnim(Picture& MainFrame, const SpriteSheets& sheets, double x, double y, int frame)
+void DrawMoveAnim(Picture& MainFrame, const BattleSheets& sheets, double x, double y, int frame)
 {
     const int sx = cellX(frame, MarkerPitch);
     shaped(MainFrame, toPixel(x) - 6, toPixel(y) - 6, MarkerSize, MarkerSize, sheets.MoveAnim, sx,
            1 + MarkerPitch, RasterOp::And, sx, 1, RasterOp::Or);
 }
 
-void DrawMedal(Picture& MainFrame, const SpriteSheets& sheets, double x, double y, int cell)
+void DrawMedal(Picture& MainFrame, const BattleSheets& sheets, double x, double y, int cell)
 {
     shaped(MainFrame, toPixel(x) + sheets.SpriteOffsetX + 1, toPixel(y) + 2 * sheets.SpriteOffsetY, MedalSize,
            MedalSize, sheets.Medals, 1, 1, RasterOp::Or, cellX(cell, MedalPitch), 1, RasterOp::And);
 }
 
-void DrawMapOBJT(Picture& MainFrame, const SpriteSheets& sheets, double x, double y, int cell)
+void DrawMapOBJT(Picture& MainFrame, const BattleSheets& sheets, double x, double y, int cell)
 {
     const int sx = cellX(cell, ObjectPitch);
     shaped(MainFrame, toPixel(x) - 6, toPixel(y) - 8, ObjectSize, ObjectSize, sheets.MapObjts, sx,
            1 + ObjectPitch, RasterOp::And, sx, 1, RasterOp::Or);
 }
 
-void DrawEfect(Picture& MainFrame, const SpriteSheets& sheets, double x, double y, int cell)
+void DrawEfect(Picture& MainFrame, const BattleSheets& sheets, double x, double y, int cell)
 {
     const int sx = cellX(cell, EffectPitch);
     shaped(MainFrame, toPixel(x) - 10, toPixel(y) - 24, EffectSize, EffectSize, sheets.Efect, sx,
            1 + EffectPitch, RasterOp::And, sx, 1, RasterOp::Or);
 }
 
-void DrawPmP(Picture& MainFrame, const SpriteSheets& sheets, double x, double y, int cell, int row)
+void DrawPmP(Picture& MainFrame, const BattleSheets& sheets, double x, double y, int cell, int row)
 {
     const int sx = cellX(cell, ButtonPitch);
     if (row == 0) {
@@ -134,7 +134,7 @@ void DrawPmP(Picture& MainFrame, const SpriteSheets& sheets, double x, double y,
     }
 }
 
-void DrawBarOBJT(Picture& MainFrame, const SpriteSheets& sheets, double x, double y, int cell, int mode)
+void DrawBarOBJT(Picture& MainFrame, const BattleSheets& sheets, double x, double y, int cell, int mode)
 {
     const int sx = cellX(cell, BarPitch);
     const int left = toPixel(x), top = toPixel(y);
@@ -154,7 +154,7 @@ void DrawBarOBJT(Picture& MainFrame, const SpriteSheets& sheets, double x, doubl
     }
 }
 
-void DrawMenuOBJT(Picture& MainFrame, const SpriteSheets& sheets, double x, double y, int cell, int mode)
+void DrawMenuOBJT(Picture& MainFrame, const BattleSheets& sheets, double x, double y, int cell, int mode)
 {
     const int sx = cellX(cell, MenuGlyphPitch);
     const int left = toPixel(x), top = toPixel(y);

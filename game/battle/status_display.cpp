@@ -48,7 +48,7 @@ int trackCell(const GameState& game, int k)
 
 } // namespace
 
-void drawRosterDisplay(Battle& battle, const SpriteSheets& sheets)
+void drawRosterDisplay(Battle& battle, const BattleSheets& sheets)
 {
     BattleState& s = *battle.state;
     platform::gfx::Picture& frame = s.MainFrame;
@@ -72,7 +72,7 @@ void drawRosterDisplay(Battle& battle, const SpriteSheets& sheets)
     }
 }
 
-void drawStatusBarDisplay(Battle& battle, const SpriteSheets& sheets)
+void drawStatusBarDisplay(Battle& battle, const BattleSheets& sheets)
 {
     BattleState& s = *battle.state;
     platform::gfx::Picture& frame = s.MainFrame;
@@ -88,7 +88,7 @@ void drawStatusBarDisplay(Battle& battle, const SpriteSheets& sheets)
     }
 }
 
-void drawMenuDisplay(Battle& battle, const SpriteSheets& sheets, double mx, double my)
+void drawMenuDisplay(Battle& battle, const BattleSheets& sheets, double mx, double my)
 {
     BattleState& s = *battle.state;
     const GameState& game = battle.game;

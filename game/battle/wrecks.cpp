@@ -106,7 +106,7 @@ void burstBarrel(Battle& battle, int ob)
     killSoldiersAround(battle, x, y, 10);
 }
 
-void burstBarrelFrame(Battle& battle, int ob, const SpriteSheets& sprites)
+void burstBarrelFrame(Battle& battle, int ob, const BattleSheets& sprites)
 {
     BattleState& s = *battle.state;
 

@@ -2,7 +2,7 @@
 // A burst barrel: the blast around it and the wreck it throws, which kills whoever it lands on.
 
 #include "game/battle/battle.h"
-#include "game/battle/sprite_sheets.h"
+#include "game/battle/battle_sheets.h"
 
 namespace tolvar::battle {
 
@@ -17,7 +17,7 @@ inline constexpr int WreckOver = 4;
 void burstBarrel(Battle& battle, int ob);
 
 // One frame of the burst barrel at index `ob`: its blast, then the wreck's flight and landing.
-void burstBarrelFrame(Battle& battle, int ob, const SpriteSheets& sprites);
+void burstBarrelFrame(Battle& battle, int ob, const BattleSheets& sprites);
 
 // Enemy e falls as a shot enemy does, with no shooter to credit.
 void blowUpEnemy(Battle& battle, int e);

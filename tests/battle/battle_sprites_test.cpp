@@ -48,7 +48,7 @@ protected:
     platform::clock::ManualClock clock;
     Battle battle;
     BattleState& s;
-    SpriteSheets sheets;
+    BattleSheets sheets;
 };
 
 struct EnemyCase

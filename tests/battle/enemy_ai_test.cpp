@@ -362,7 +362,7 @@ TEST(EnemyBehaviour, DrawsTheEnemyFigure)
 {
     FrameHarness h;
     h.start(guardMission({"0000,03,10,10"}, true));
-    h.battle.sprites = sprite_test::makeSheets();
+    h.battle.sheets = sprite_test::makeSheets();
     BattleState& s = h.s();
     s.Dolls[1].Terrain = 1;
     s.MainFrame = s.MainMap;

@@ -45,7 +45,7 @@ TEST(Frmmain, ShowsTheMapUntilTheWindowIsClosed)
     ensureApplication();
     battle_test::ProgramFolder folder;
     for (const char* file : {"soldiers.bmp", "fire.bmp", "cursor.bmp", "anim.bmp", "mapobjts.bmp",
-                             "efeitos.bmp", "showbar.bmp", "menubar.bmp", "qualifica.bmp"}) {
+                             "efeitos.bmp", "showbar.bmp", "menubar.bmp", "qualifica.bmp", "pmp.bmp"}) {
         ASSERT_TRUE(platform::gfx::Picture(4, 3).save(folder.path() + "/arquivos/grafico/" + file));
     }
     ASSERT_TRUE(battle_test::tileSheet().save(folder.path() + "/arquivos/grafico/map.bmp"));

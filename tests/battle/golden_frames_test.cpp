@@ -7,7 +7,7 @@
 
 #include "frame_harness.h"
 
-#include "game/battle/sprite_sheets.h"
+#include "game/battle/battle_sheets.h"
 
 #include <QImage>
 #include <gtest/gtest.h>
@@ -53,8 +53,6 @@ struct Skirmish : FrameHarness
     {
         const std::string grafico = GraficoFolder.string() + "/";
         loadError = loadBattleSheets(battle.sheets, grafico);
-        if (loadError.empty())
-            loadError = loadSpriteSheets(battle.sprites, battle.sheets, grafico);
         const char* names[] = {"Harlan", "Voss", "Brandt", "Keel"};
         const char* tallies[] = {"", "9", "30", "140"};
         for (int k = 1; k <= 4; ++k) {

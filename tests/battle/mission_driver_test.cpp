@@ -262,7 +262,7 @@ TEST_F(MissionDriverTest, ClosingTheProgramEndsTheLoop)
     EXPECT_EQ(frames, 2);
 }
 
-TEST(BattleSheets, MissingBitmapIsNamedAndAllTenLoad)
+TEST(BattleSheets, MissingBitmapIsNamedAndAllLoad)
 {
     battle_test::ProgramFolder folder;
     GameState game;
@@ -271,8 +271,9 @@ TEST(BattleSheets, MissingBitmapIsNamedAndAllTenLoad)
     Battle battle(game, clock);
     EXPECT_NE(prepareBattle(battle).find("map.bmp"), std::string::npos);
 
-    const char* files[] = {"map.bmp",      "soldiers.bmp", "fire.bmp",    "cursor.bmp",  "anim.bmp",
-                           "mapobjts.bmp", "efeitos.bmp",  "showbar.bmp", "menubar.bmp", "qualifica.bmp"};
+    const char* files[] = {"map.bmp",     "soldiers.bmp",  "fire.bmp",    "cursor.bmp",
+                           "anim.bmp",    "mapobjts.bmp",  "efeitos.bmp", "showbar.bmp",
+                           "menubar.bmp", "qualifica.bmp", "pmp.bmp"};
     for (const char* file : files) {
         if (std::string(file) != "qualifica.bmp") {
             ASSERT_TRUE(platform::gfx::Picture(4, 3).save(folder.path() + "/arquivos/grafico/" + file));

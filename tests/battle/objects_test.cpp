@@ -43,7 +43,7 @@ protected:
     {
         game.random.seed(7);
         buildAngleTables(s);
-        const SpriteSheets sprites = sprite_test::makeSheets();
+        const BattleSheets sprites = sprite_test::makeSheets();
         battle.sheets.MapObjts = sprites.MapObjts;
         battle.sheets.Efect = sprites.Efect;
         battle.sheets.MoveAnim = sprites.MoveAnim;

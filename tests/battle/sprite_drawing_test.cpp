@@ -15,27 +15,6 @@ using namespace sprite_test;
 using platform::gfx::kBlack;
 using platform::gfx::kWhite;
 
-TEST(SpriteSheets, TakeTheLoadedSheetsAndLoadTheMenuButtons)
-{
-    BattleSheets loaded;
-    loaded.SPP = Picture(30, 40, 0x123456);
-    loaded.MenuBar = Picture(91, 20, 0x654321);
-    QTemporaryDir folder;
-    ASSERT_TRUE(folder.isValid());
-    const std::string path = folder.path().toStdString();
-
-    SpriteSheets sprites;
-    const std::string error = loadSpriteSheets(sprites, loaded, path);
-    EXPECT_NE(error.find("pmp.bmp"), std::string::npos) << error;
-    EXPECT_EQ(sprites.SPP.pixel(29, 39), 0x123456u); // the other sheets are taken all the same
-
-    ASSERT_TRUE(Picture(419, 50, 0xABCDEF).save(path + "/pmp.bmp"));
-    EXPECT_EQ(loadSpriteSheets(sprites, loaded, path), "");
-    EXPECT_EQ(sprites.PmP.width(), 419);
-    EXPECT_EQ(sprites.PmP.pixel(418, 49), 0xABCDEFu);
-    EXPECT_EQ(sprites.MenuBar.width(), 91);
-}
-
 struct DollCase
 {
     int team, c, mode, terrain;
@@ -50,7 +29,7 @@ class DrawDollTest : public ::testing::TestWithParam<DollCase>
 TEST_P(DrawDollTest, DrawsTheCellOfColumnModeAndTerrain)
 {
     const DollCase k = GetParam();
-    const SpriteSheets sheets = makeSheets();
+    const BattleSheets sheets = makeSheets();
     Picture frame(120, 80, Background);
     DrawDoll(frame, sheets, 50.5, 40, k.team, k.c, k.mode, k.terrain); // x rounds to 50
     if (k.leftColumn == 0) {
@@ -77,7 +56,7 @@ INSTANTIATE_TEST_SUITE_P(Cells, DrawDollTest,
 
 TEST(DrawDoll, RoundsThePointHalfToEven)
 {
-    const SpriteSheets sheets = makeSheets();
+    const BattleSheets sheets = makeSheets();
     Picture frame(120, 80, Background);
     DrawDoll(frame, sheets, 51.5, 40.5, 1, 1, 0, 1); // (52, 40)
     expectRect(frame, 46, 23, 14, 20, 7, cellColour(SPP, 1, 1), Background);
@@ -86,7 +65,7 @@ TEST(DrawDoll, RoundsThePointHalfToEven)
 
 TEST(DrawPointer, KindOneIsCentredOtherKindsHangFromThePoint)
 {
-    const SpriteSheets sheets = makeSheets();
+    const BattleSheets sheets = makeSheets();
     for (int kind : {1, 2, 0}) {
         SCOPED_TRACE(kind);
         Picture frame(160, 160, Background);
@@ -100,7 +79,7 @@ TEST(DrawPointer, KindOneIsCentredOtherKindsHangFromThePoint)
 
 TEST(DrawPointer, ClippedAtTheFrameEdge)
 {
-    const SpriteSheets sheets = makeSheets();
+    const BattleSheets sheets = makeSheets();
     Picture frame(40, 40, Background);
     DrawPointer(frame, sheets, 2, 3, 1); // top-left at (-12, -12)
     expectRect(frame, 0, 0, 2, 17, 2, cellColour(Ponteiro, 0, 2), Background);
@@ -110,7 +89,7 @@ TEST(DrawPointer, ClippedAtTheFrameEdge)
 
 TEST(DrawDoll, PointsFarOutsideTheFrameDrawNothing)
 {
-    const SpriteSheets sheets = makeSheets();
+    const BattleSheets sheets = makeSheets();
     Picture frame(40, 40, Background);
     // 2^32 + 20 would wrap round to 20 in a 32-bit pixel.
     for (double far : {1e12, -1e12, 4294967316.0, -4294967276.0}) {
@@ -124,7 +103,7 @@ TEST(DrawDoll, PointsFarOutsideTheFrameDrawNothing)
 struct CellCase
 {
     std::string name;
-    std::function<void(Picture&, const SpriteSheets&)> draw;
+    std::function<void(Picture&, const BattleSheets&)> draw;
     int x, y, w, h, shaped; // where the cell lands; w = 0: nothing drawn
     Rgb left, right;
 };
@@ -132,41 +111,41 @@ struct CellCase
 TEST(SheetCells, LandOnTheirPlacesWithTheirRasterOperations)
 {
     const CellCase cases[] = {
-        {"fire", [](Picture& f, const SpriteSheets& s) { DrawFire(f, s, 50, 40); }, 48, 28, 7, 7, 3,
+        {"fire", [](Picture& f, const BattleSheets& s) { DrawFire(f, s, 50, 40); }, 48, 28, 7, 7, 3,
          cellColour(Fires, 0, 1), Background},
-        {"marker frame 3", [](Picture& f, const SpriteSheets& s) { DrawMoveAnim(f, s, 50, 40, 3); }, 44, 34,
+        {"marker frame 3", [](Picture& f, const BattleSheets& s) { DrawMoveAnim(f, s, 50, 40, 3); }, 44, 34,
          12, 12, 6, cellColour(MoveAnim, 0, 3), Background},
-        {"medal 4", [](Picture& f, const SpriteSheets& s) { DrawMedal(f, s, 50, 40, 4); }, 45, 6, 11, 11, 5,
+        {"medal 4", [](Picture& f, const BattleSheets& s) { DrawMedal(f, s, 50, 40, 4); }, 45, 6, 11, 11, 5,
          cellColour(Medals, 0, 4), Background},
         {"medal 1 is the bare silhouette",
-         [](Picture& f, const SpriteSheets& s) { DrawMedal(f, s, 50, 40, 1); }, 45, 6, 11, 11, 5, kWhite,
+         [](Picture& f, const BattleSheets& s) { DrawMedal(f, s, 50, 40, 1); }, 45, 6, 11, 11, 5, kWhite,
          kBlack},
-        {"map object 7", [](Picture& f, const SpriteSheets& s) { DrawMapOBJT(f, s, 50, 40, 7); }, 44, 32, 14,
+        {"map object 7", [](Picture& f, const BattleSheets& s) { DrawMapOBJT(f, s, 50, 40, 7); }, 44, 32, 14,
          14, 7, cellColour(MapObjts, 0, 7), Background},
-        {"effect 2", [](Picture& f, const SpriteSheets& s) { DrawEfect(f, s, 50, 40, 2); }, 40, 16, 32, 32,
+        {"effect 2", [](Picture& f, const BattleSheets& s) { DrawEfect(f, s, 50, 40, 2); }, 40, 16, 32, 32,
          16, cellColour(Efect, 0, 2), Background},
-        {"menu button 6", [](Picture& f, const SpriteSheets& s) { DrawPmP(f, s, 20, 30, 6, 0); }, 20, 30, 37,
+        {"menu button 6", [](Picture& f, const BattleSheets& s) { DrawPmP(f, s, 20, 30, 6, 0); }, 20, 30, 37,
          48, 37, cellColour(PmP, 0, 6), 0},
-        {"menu strip 2", [](Picture& f, const SpriteSheets& s) { DrawPmP(f, s, 20, 30, 10, 2); }, 20, 30, 75,
+        {"menu strip 2", [](Picture& f, const BattleSheets& s) { DrawPmP(f, s, 20, 30, 10, 2); }, 20, 30, 75,
          16, 75, cellColour(PmP, 2, 10), 0},
-        {"bar copy", [](Picture& f, const SpriteSheets& s) { DrawBarOBJT(f, s, 20, 30, 5, 1); }, 20, 30, 8,
+        {"bar copy", [](Picture& f, const BattleSheets& s) { DrawBarOBJT(f, s, 20, 30, 5, 1); }, 20, 30, 8,
          10, 4, cellColour(ShowBar, 0, 5), kBlack},
-        {"bar or", [](Picture& f, const SpriteSheets& s) { DrawBarOBJT(f, s, 20, 30, 5, 2); }, 20, 30, 8, 10,
+        {"bar or", [](Picture& f, const BattleSheets& s) { DrawBarOBJT(f, s, 20, 30, 5, 2); }, 20, 30, 8, 10,
          4, cellColour(ShowBar, 0, 5) | Background, Background},
-        {"menu glyph copy", [](Picture& f, const SpriteSheets& s) { DrawMenuOBJT(f, s, 20, 30, 4, 1); }, 20,
+        {"menu glyph copy", [](Picture& f, const BattleSheets& s) { DrawMenuOBJT(f, s, 20, 30, 4, 1); }, 20,
          30, 17, 18, 8, cellColour(MenuBar, 0, 4), kWhite},
-        {"menu glyph and", [](Picture& f, const SpriteSheets& s) { DrawMenuOBJT(f, s, 20, 30, 4, 2); }, 20,
+        {"menu glyph and", [](Picture& f, const BattleSheets& s) { DrawMenuOBJT(f, s, 20, 30, 4, 2); }, 20,
          30, 17, 18, 8, cellColour(MenuBar, 0, 4) & Background, Background},
-        {"bar mode 0", [](Picture& f, const SpriteSheets& s) { DrawBarOBJT(f, s, 20, 30, 5, 0); }, 0, 0, 0, 0,
+        {"bar mode 0", [](Picture& f, const BattleSheets& s) { DrawBarOBJT(f, s, 20, 30, 5, 0); }, 0, 0, 0, 0,
          0, 0, 0},
-        {"bar mode 4", [](Picture& f, const SpriteSheets& s) { DrawBarOBJT(f, s, 20, 30, 5, 4); }, 0, 0, 0, 0,
+        {"bar mode 4", [](Picture& f, const BattleSheets& s) { DrawBarOBJT(f, s, 20, 30, 5, 4); }, 0, 0, 0, 0,
          0, 0, 0},
-        {"menu glyph mode 0", [](Picture& f, const SpriteSheets& s) { DrawMenuOBJT(f, s, 20, 30, 4, 0); }, 0,
+        {"menu glyph mode 0", [](Picture& f, const BattleSheets& s) { DrawMenuOBJT(f, s, 20, 30, 4, 0); }, 0,
          0, 0, 0, 0, 0, 0},
-        {"menu glyph mode 7", [](Picture& f, const SpriteSheets& s) { DrawMenuOBJT(f, s, 20, 30, 4, 7); }, 0,
+        {"menu glyph mode 7", [](Picture& f, const BattleSheets& s) { DrawMenuOBJT(f, s, 20, 30, 4, 7); }, 0,
          0, 0, 0, 0, 0, 0},
     };
-    const SpriteSheets sheets = makeSheets();
+    const BattleSheets sheets = makeSheets();
     for (const CellCase& k : cases) {
         SCOPED_TRACE(k.name);
         Picture frame(120, 100, Background);

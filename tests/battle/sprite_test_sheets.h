@@ -3,7 +3,7 @@
 // colour that names its sheet, row and column, shaped in its left half (the right half is
 // transparent), with a green border and green gaps between the cells.
 
-#include "game/battle/sprite_sheets.h"
+#include "game/battle/battle_sheets.h"
 #include "platform/gfx/picture.h"
 
 #include <gtest/gtest.h>
@@ -43,11 +43,11 @@ inline void maskedCell(Picture& sheet, int x, int spriteY, int maskY, int w, int
 }
 
 // All ten sheets in their cell layouts.
-inline tolvar::battle::SpriteSheets makeSheets()
+inline tolvar::battle::BattleSheets makeSheets()
 {
     using platform::gfx::kBlack;
     using platform::gfx::kWhite;
-    tolvar::battle::SpriteSheets s;
+    tolvar::battle::BattleSheets s;
 
     // Soldiers: 61 columns, silhouette row and five team rows. Columns 20 and on are the water
     // cells, shaped over the whole cell; the others in their left half.

@@ -51,7 +51,7 @@ protected:
     platform::clock::ManualClock clock;
     Battle battle;
     BattleState& s;
-    SpriteSheets sheets;
+    BattleSheets sheets;
 };
 
 TEST_F(StatusDisplayTest, RosterBoxGrowsTwelvePixelsPerSoldier)
