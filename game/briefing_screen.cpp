@@ -17,6 +17,7 @@ constexpr platform::clock::Tick TickPeriod = 5;
 constexpr int TypingSound = 13;
 constexpr int TicksPerCharacter = 10; // a character every 11 ticks
 constexpr int LineX = 10;
+constexpr int WrapStep = 20; // from one line of a wrapped text to the next
 constexpr platform::gfx::Rgb BackColour = 0x404040;
 constexpr platform::gfx::Rgb TextColour = 0xFFFF00;
 
@@ -324,6 +325,27 @@ Screen BriefWindow::BmainDo(const std::string& problem)
     return Screen::Title;
 }
 
+std::vector<std::string> wrapToWidth(const std::string& text, const platform::gfx::Font& font, int width)
+{
+    using platform::gfx::Picture;
+    std::vector<std::string> lines;
+    std::string rest = text;
+    while (Picture::textWidth(rest, font) > width && rest.size() > 1) {
+        // The longest head that fits, ended at its last blank when it has one.
+        std::size_t fit = 1;
+        while (fit < rest.size() && Picture::textWidth(rest.substr(0, fit + 1), font) <= width)
+            ++fit;
+        const std::size_t blank = rest.rfind(' ', fit);
+        std::size_t cut = (blank != std::string::npos && blank > 0) ? blank : fit;
+        lines.push_back(rest.substr(0, cut));
+        while (cut < rest.size() && rest[cut] == ' ')
+            ++cut;
+        rest = rest.substr(cut);
+    }
+    lines.push_back(rest);
+    return lines;
+}
+
 void BriefWindow::printText(int x, int y, const std::string& text)
 {
     const std::pair<int, int> at{x, y};
@@ -337,10 +359,26 @@ void BriefWindow::printText(int x, int y, const std::string& text)
         m_shown.push_back({at, text});
     // Each line is drawn once on a clean surface, so a line that grows keeps crisp letters and
     // lines that stand close do not cover each other.
+    // A line wider than the window goes on below, and the upper lines under it move down with
+    // it; the lines at the foot of the window keep their places.
     platform::gfx::Picture& picture = m_form.picture();
     picture.clear(BackColour);
-    for (const auto& [place, line] : m_shown)
-        picture.print(place.first, place.second, line, briefFont(), TextColour);
+    const int width = picture.width() - 2 * LineX;
+    const int footTop = picture.height() - 100;
+    auto lines = m_shown;
+    std::stable_sort(lines.begin(), lines.end(),
+                     [](const auto& a, const auto& b) { return a.first.second < b.first.second; });
+    int shift = 0;
+    for (const auto& [place, line] : lines) {
+        const bool upper = place.second < footTop;
+        const int top = place.second + (upper ? shift : 0);
+        const std::vector<std::string> parts = wrapToWidth(line, briefFont(), width);
+        for (std::size_t i = 0; i < parts.size(); ++i)
+            picture.print(place.first, top + static_cast<int>(i) * WrapStep, parts[i], briefFont(),
+                          TextColour);
+        if (upper)
+            shift += static_cast<int>(parts.size() - 1) * WrapStep;
+    }
     m_form.refresh();
 }
 

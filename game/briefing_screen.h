@@ -7,6 +7,7 @@
 #include "game/game_state.h"
 #include "game/sound_bank.h"
 #include "platform/clock/clock.h"
+#include "platform/gfx/picture.h"
 #include "platform/ui/form.h"
 
 #include <array>
@@ -104,6 +105,10 @@ private:
     Kind m_kind = Kind::Briefing;
     std::vector<Stage> m_stages;
 };
+
+// Splits a text into lines no wider than `width` pixels in `font`, at blanks where it can (a word
+// wider than the line is cut); a text that fits is one line.
+std::vector<std::string> wrapToWidth(const std::string& text, const platform::gfx::Font& font, int width);
 
 // The briefing window: 640 x 480, dark grey, yellow Arial Black text.
 class BriefWindow

@@ -350,3 +350,23 @@ TEST_F(BriefingWindow, TheCompletedCampaignPlaysTheEndMusicWhenThereIsSome)
 }
 
 } // namespace
+
+TEST(BriefingText, ALineWiderThanTheWindowGoesOnBelowAtItsBlanks)
+{
+    ensureQt();
+    const platform::gfx::Font font{"Arial Black", 12, false};
+    const std::string summary =
+        "Gray troops hold the old mill past the stream. Clear them out and keep the road "
+        "open for the column that follows at dawn.";
+    const int width = 620;
+    const std::vector<std::string> lines = tolvar::wrapToWidth(summary, font, width);
+    ASSERT_GE(lines.size(), 2u);
+    std::string joined;
+    for (const std::string& line : lines) {
+        EXPECT_LE(platform::gfx::Picture::textWidth(line, font), width) << line;
+        EXPECT_NE(line.front(), ' ');
+        joined += (joined.empty() ? "" : " ") + line;
+    }
+    EXPECT_EQ(joined, summary); // nothing lost, cut only at blanks
+    EXPECT_EQ(tolvar::wrapToWidth("Short.", font, width), std::vector<std::string>{"Short."});
+}
