@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <set>
 
 using namespace tolvar::battle;
@@ -200,6 +201,14 @@ struct DemoBattle
     // the way stops him, and the player clicks again).
     void walkTo(int x, int y)
     {
+        // A click lands within the view around the leader: far cells take several.
+        const int fromX = static_cast<int>(s().SoldierX[1]) / 20 + 1,
+                  fromY = static_cast<int>(s().SoldierY[1]) / 20 + 1;
+        if (std::abs(x - fromX) > 6 || std::abs(y - fromY) > 4) {
+            walkTo(fromX + std::clamp(x - fromX, -6, 6), fromY + std::clamp(y - fromY, -4, 4));
+            if (s().TroopCount == 0)
+                return;
+        }
         const float tx = static_cast<float>((x - 1) * 20 + 10), ty = static_cast<float>((y - 1) * 20 + 10);
         for (int click = 0; click < 3 && s().TroopCount > 0; ++click) {
             h.pointAtMap(static_cast<int>(tx), static_cast<int>(ty));
@@ -218,10 +227,13 @@ struct DemoBattle
         const int e = enemy(ref);
         bool held = false;
         for (int i = 0; i < 300 && s().Dolls[e].State == DollActive && s().TroopCount > 0; ++i) {
-            h.pointAtMap(static_cast<int>(s().Dolls[e].X), static_cast<int>(s().Dolls[e].Y));
-            if (!held) {
-                h.press(1);
-                held = true;
+            const DollRecord& d = s().Dolls[e];
+            h.pointAtMap(static_cast<int>(d.X), static_cast<int>(d.Y));
+            // Rounds are not wasted on an enemy beyond the rifles' reach.
+            const bool inReach = std::hypot(d.X - s().SoldierX[1], d.Y - s().SoldierY[1]) < 130;
+            if (inReach != held) {
+                inReach ? h.press(1) : h.release(1);
+                held = inReach;
             }
             h.frames();
         }
@@ -595,11 +607,36 @@ TEST(DemoGreywater, IsWonByKillingTheGuardsWithTheVillagersAlive)
     DemoBattle b(Missions[2]);
     b.playOpening();
     for (const char* ref :
-         {"03,22,24", "03,19,18", "03,23,12", "03,14,13", "03,12,25", "03,26,17", "03,05,20"})
+         {"03,22,24", "03,19,18", "03,23,12", "03,15,13", "03,30,25", "03,26,17", "03,05,20"})
         b.shootEnemy(ref);
     b.playToTheEnd();
     EXPECT_TRUE(b.h.game.MissionWon);
     EXPECT_TRUE(b.shown("Greywater is free. Well done!"));
+}
+
+TEST(DemoGreywater, TheWestDoorLeadsInUnseenAndCarefulFireFreesTheVillagers)
+{
+    DemoBattle b(Missions[2]);
+    b.playOpening();
+    b.walkTo(13, 28);
+    b.walkTo(5, 28);
+    b.walkTo(5, 26);
+    EXPECT_TRUE(b.fireAt("03,05,20")) << "the road sentry";
+    b.walkTo(5, 17);
+    b.walkTo(10, 17);
+    EXPECT_TRUE(b.fireAt("03,15,13")) << "the patrol";
+    b.walkTo(13, 18);
+    EXPECT_TRUE(b.fireAt("03,19,18")) << "the square's guard";
+    b.walkTo(17, 12);
+    EXPECT_TRUE(b.fireAt("03,23,12")) << "the hall's guard";
+    b.walkTo(21, 17);
+    EXPECT_TRUE(b.fireAt("03,26,17"));
+    b.walkTo(18, 20);
+    EXPECT_TRUE(b.fireAt("03,22,24")) << "the lookout";
+    b.walkTo(24, 25);
+    EXPECT_TRUE(b.fireAt("03,30,25"));
+    b.playToTheEnd();
+    EXPECT_TRUE(b.h.game.MissionWon);
 }
 
 TEST(DemoGreywater, IsLostWhenAVillagerIsHit)

@@ -24,7 +24,8 @@ void paintGreywater(MapPainter& map)
     forest(map, 34, 5, 40, 32, 55, 34);
     forest(map, 7, 29, 17, 32, 45, 35);
     forest(map, 23, 28, 33, 32, 45, 36);
-    map.scatter(3, 5, 7, 28, {tile::Tree, tile::Bush}, 12, 37);
+    map.scatter(3, 5, 7, 15, {tile::Tree, tile::Bush}, 12, 37);
+    map.scatter(7, 18, 7, 28, {tile::Tree, tile::Bush}, 30, 39);
     // The village wall with its one-cell south gate and a door on the west side.
     wallBox(map, 8, 6, 32, 27, tile::StoneWall);
     map.rect(9, 7, 31, 26, tile::Grass);
@@ -81,8 +82,8 @@ MissionBuilder greywater()
         lookout,
         m.enemy(Team::Elite, 19, 18, "watch_square"),
         m.enemy(Team::Elite, 23, 12, "watch_hall"),
-        m.enemy(Team::Elite, 14, 13, "patrol_west"),
-        m.enemy(Team::Elite, 12, 25),
+        m.enemy(Team::Elite, 15, 13, "patrol_west"),
+        m.enemy(Team::Elite, 30, 25),
         m.enemy(Team::Elite, 26, 17),
         m.enemy(Team::Elite, 5, 20, "watch_road"),
     };
@@ -95,7 +96,7 @@ MissionBuilder greywater()
     m.aiAnimation("watch_road", {ai::lookTo(0, 4, 28)});
     std::vector<std::string> patrol;
     for (int leg = 0; leg < 12; ++leg) {
-        patrol.push_back(leg % 2 == 0 ? ai::walkTo(24 * leg, 14, 25) : ai::walkTo(24 * leg, 14, 13));
+        patrol.push_back(leg % 2 == 0 ? ai::walkTo(24 * leg, 15, 25) : ai::walkTo(24 * leg, 15, 13));
     }
     m.aiAnimation("patrol_west", patrol);
 
