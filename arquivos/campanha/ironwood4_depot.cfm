@@ -61,7 +61,7 @@
 "04,24,10,asleep,0"
 "04,28,10,asleep,0"
 "04,27,27,asleep,0"
-"03,36,24,watch_door,0"
+"03,37,23,watch_door,0"
 "03,39,08,watch_north,0"
 "03,23,27,watch_gate,0"
 "02,30,18,None,0"

@@ -90,7 +90,7 @@ MissionBuilder ironwoodDepot()
         m.enemy(Team::Gray, 28, 10, "asleep"),
         m.enemy(Team::Gray, 27, 27, "asleep"),
     };
-    m.enemy(Team::Elite, 36, 24, "watch_door");
+    m.enemy(Team::Elite, 37, 23, "watch_door"); // in line with the doorway, in front of the plans
     m.enemy(Team::Elite, 39, 8, "watch_north");
     m.enemy(Team::Elite, 23, 27, "watch_gate");
     m.enemy(Team::Blue, 30, 18);
