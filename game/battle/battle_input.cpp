@@ -20,6 +20,9 @@ double pixelsPerViewPixel(int windowPx, int logical)
     return static_cast<double>(windowPx) / logical;
 }
 
+// The open soldier panel: its three buttons act where they are drawn (17 x 18 at view x 10 and
+// y 20, 40 and 60): one round per order, every ready soldier fires, and the clips shared out.
+// The reload of the empty soldiers alone has no button of its own: the fire order starts it.
 void panelClick(Battle& battle, double cx, double cy)
 {
     BattleState& s = *battle.state;
@@ -28,25 +31,17 @@ void panelClick(Battle& battle, double cx, double cy)
         PlaySound(battle, 15);
         return;
     }
-    if (!(8 < cx && cx < 30))
+    if (!(9 < cx && cx < 27))
         return;
-    for (int k = 1; k <= 4; ++k) {
-        if (!(15 * k < cy && cy < 15 * k + 15))
+    for (int k = 1; k <= 3; ++k) {
+        if (!(20 * k - 1 < cy && cy < 20 * k + 18))
             continue;
-        switch (k) {
-        case 1:
+        if (k == 1)
             s.FireMode = 1;
-            break;
-        case 2:
+        else if (k == 2)
             s.FireMode = 2;
-            break;
-        case 3:
+        else
             reloadFromPooledClips(s);
-            break;
-        default:
-            reloadEmptySoldiers(s);
-            break;
-        }
     }
 }
 

@@ -124,10 +124,24 @@ TEST_F(InputTest, TheStatusButtonOpensTheSoldierPanelAndItsButtonsSetTheFireMode
     EXPECT_EQ(h.soundCount(15), 1);
     EXPECT_FALSE(s.FireHeld);
 
-    clickView(1, 20, 15 * 2 + 7); // button 2
+    // The three buttons act where they are drawn, at view y 20, 40 and 60, 18 pixels high.
+    clickView(1, 20, 20 * 2 + 7); // button 2
     EXPECT_EQ(s.FireMode, 2);
-    clickView(1, 20, 15 * 1 + 7); // button 1
+    clickView(1, 20, 20 * 3 + 16); // below button 3's middle: still button 3, not a fire mode
+    EXPECT_EQ(s.FireMode, 2);
+    clickView(1, 20, 20 * 1 + 7); // button 1
     EXPECT_EQ(s.FireMode, 1);
+    clickView(1, 20, 20 * 2 + 2); // the top of button 2
+    EXPECT_EQ(s.FireMode, 2);
+    clickView(1, 20, 82); // under the last button nothing is drawn, and nothing acts
+    clickView(1, 20, 20 * 1 + 7);
+    clickView(1, 20, 82);
+    EXPECT_EQ(s.FireMode, 1);
+    s.Rounds[1] = 0;
+    s.Clips[1] = 2;
+    s.Reload[1] = 0;
+    clickView(1, 20, 20 * 3 + 9); // button 3 shares out the clips and starts the empty soldier's reload
+    EXPECT_EQ(s.Reload[1], 1.0f);
     clickView(1, 100, 100); // no orders while the panel is open
     EXPECT_FALSE(s.FireHeld);
 
