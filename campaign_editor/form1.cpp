@@ -110,7 +110,8 @@ void Form1::layOut()
 
 void Form1::loadButtonPictures()
 {
-    // A missing picture leaves a button with a short caption instead, so the editor still works.
+    // A missing picture leaves a button with a short caption and is remembered, so that the program
+    // can refuse to start (see main.cpp) while a form made elsewhere still works.
     struct Button
     {
         ui::CommandButton& button;
@@ -129,6 +130,8 @@ void Form1::loadButtonPictures()
             b.button.setPicture(picture);
         } else {
             b.button.setCaption(b.caption);
+            if (m_missingPicture.empty())
+                m_missingPicture = m_programsFolder + "/arquivos/grafico/" + b.file;
         }
     }
 }

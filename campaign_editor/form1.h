@@ -28,6 +28,8 @@ public:
     explicit Form1(std::string programsFolder);
 
     const std::string& programsFolder() const { return m_programsFolder; }
+    // The first button picture that could not be loaded; empty when all were.
+    const std::string& missingPicture() const { return m_missingPicture; }
     const CampaignSession& session() const { return m_session; }
     // The campaign as the window's boxes, lists and options hold it.
     CampaignRecord campaign() const;
@@ -102,6 +104,8 @@ private:
     void refreshDirectories();
 
     std::string m_programsFolder;
+
+    std::string m_missingPicture;
     CampaignSession m_session;
     MissionLists m_lists;
 };

@@ -1,4 +1,5 @@
 #include "campaign_editor/form1.h"
+#include "platform/ui/message_boxes.h"
 
 #include <QApplication>
 
@@ -6,6 +7,12 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     cadrell::Form1 form(QCoreApplication::applicationDirPath().toStdString());
+    if (!form.missingPicture().empty()) {
+        platform::ui::msgBox("The picture " + form.missingPicture() +
+                                 " is missing or cannot be read.\rThe editor cannot start.",
+                             platform::ui::MsgButtons::Ok, platform::ui::MsgIcon::Critical, "Editor");
+        return 1;
+    }
     form.show();
     return app.exec();
 }
