@@ -130,6 +130,6 @@
 <-Faz>
 <-Cond>
 <Resumo>
-"Gray troops hold the old mill past the stream. Clear them out."
+"Gray troops have taken the old mill on the road past the stream. Cross the bridge, clear out every one of them and take the mill back."
 <-Resumo>
 <Fim>

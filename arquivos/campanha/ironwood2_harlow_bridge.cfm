@@ -198,6 +198,6 @@
 <-Faz>
 <-Cond>
 <Resumo>
-"A gun nest covers Harlow bridge. Get over and burn the dump."
+"A gun nest on the far bank sweeps Harlow bridge in bursts. Get over the river, find the fuel dump past the village and blow up all three tanks."
 <-Resumo>
 <Fim>

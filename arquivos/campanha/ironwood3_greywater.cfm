@@ -207,6 +207,6 @@
 <-Faz>
 <-Cond>
 <Resumo>
-"Elite troops hold three villagers. Free them. Mind your fire!"
+"Elite troops hold three villagers in the square at Greywater. Kill every guard, but mind your fire: hit a villager, or let them ring the bell, and it is over."
 <-Resumo>
 <Fim>

@@ -214,6 +214,6 @@
 <-Faz>
 <-Cond>
 <Resumo>
-"Steal the depot's plans and get them out by helicopter."
+"The Ironwood depot holds the enemy's plans, and a sniper covers its main gate. Get in, take the plans from the office and bring them to the helicopter pad."
 <-Resumo>
 <Fim>

@@ -11,7 +11,6 @@
 #include "platform/gfx/picture.h"
 #include "platform/text/text_file.h"
 
-#include <QApplication>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -96,16 +95,6 @@ FileCounts countFile(const std::string& bytes)
             ++block->back();
     }
     return c;
-}
-
-void ensureApplication()
-{
-    if (QApplication::instance() == nullptr) {
-        static int argc = 1;
-        static char name[] = "test_battle";
-        static char* argv[] = {name, nullptr};
-        new QApplication(argc, argv);
-    }
 }
 
 // A battle of one demo mission, with the texts it shows recorded.
@@ -466,16 +455,6 @@ TEST_P(DemoMission, OpeningSpeaksStartsTheEnemiesAndHandsBackAnUnharmedTroop)
         if (b.s().Dolls[e].State == DollActive && b.s().Dolls[e].AiName != "None") {
             EXPECT_NE(b.s().AiState[e], AiNotStarted) << b.s().Dolls[e].ItemText;
         }
-}
-
-TEST_P(DemoMission, BriefingLinesFitTheBriefingScreen)
-{
-    ensureApplication();
-    const std::vector<std::string> l = lines(missionBytes(GetParam()));
-    const platform::gfx::Font briefFont{"Arial Black", 12, false};
-    const std::string first = "Mission 4 - " + unquoted(l.at(1)) + "      (ARMY = 12)";
-    EXPECT_LE(platform::gfx::Picture::textWidth(first, briefFont), 620);
-    EXPECT_LE(platform::gfx::Picture::textWidth(countFile(missionBytes(GetParam())).summary, briefFont), 620);
 }
 
 TEST_P(DemoMission, IsLostWhenTheWholeTroopFalls)

@@ -61,7 +61,8 @@ MissionBuilder greywater()
 {
     MissionBuilder m("ironwood3_greywater", "Greywater", 40, 32);
     m.author(DemoAuthor);
-    m.brief("Elite troops hold three villagers. Free them. Mind your fire!");
+    m.brief("Elite troops hold three villagers in the square at Greywater. Kill every guard, but mind your "
+            "fire: hit a villager, or let them ring the bell, and it is over.");
     paintGreywater(m.map());
 
     m.troop(20, 31, 5, Team::Green, Heading::North, Heading::North, 2);

@@ -68,7 +68,8 @@ MissionBuilder harlowBridge()
 {
     MissionBuilder m("ironwood2_harlow_bridge", "Harlow Bridge", 40, 30);
     m.author(DemoAuthor);
-    m.brief("A gun nest covers Harlow bridge. Get over and burn the dump.");
+    m.brief("A gun nest on the far bank sweeps Harlow bridge in bursts. Get over the river, find the fuel "
+            "dump past the village and blow up all three tanks.");
     paintHarlow(m.map());
 
     m.troop(3, 15, 5, Team::Green, Heading::West, Heading::East, 2);

@@ -67,7 +67,8 @@ MissionBuilder ironwoodDepot()
 {
     MissionBuilder m("ironwood4_depot", "The Ironwood Depot", 44, 36);
     m.author(DemoAuthor);
-    m.brief("Steal the depot's plans and get them out by helicopter.");
+    m.brief("The Ironwood depot holds the enemy's plans, and a sniper covers its main gate. Get in, take the "
+            "plans from the office and bring them to the helicopter pad.");
     paintDepot(m.map());
 
     m.troop(6, 9, 6, Team::Green, Heading::South, Heading::East, 2);

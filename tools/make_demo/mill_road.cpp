@@ -59,7 +59,8 @@ MissionBuilder millRoad()
 {
     MissionBuilder m("ironwood1_mill_road", "The Mill Road", 34, 26);
     m.author(DemoAuthor);
-    m.brief("Gray troops hold the old mill past the stream. Clear them out.");
+    m.brief("Gray troops have taken the old mill on the road past the stream. Cross the bridge, clear out "
+            "every one of them and take the mill back.");
     paintMillRoad(m.map());
 
     m.troop(3, 13, 4, Team::Green, Heading::West, Heading::East, 3);
