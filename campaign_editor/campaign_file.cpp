@@ -43,8 +43,12 @@ std::vector<std::string> splitSoldierNames(std::string_view namesText)
     std::vector<std::string> names;
     while (!reader.atEnd()) {
         std::string item = reader.readItem();
+        // Blanks inside quotes are dropped too, so the name reads back as it is written.
+        item.erase(0, item.find_first_not_of(' '));
+        // An empty line, a blank-only line or two commas in a row hold no name: skip them, so
+        // that an Enter pressed twice never loses the names typed after it.
         if (item.empty()) {
-            break;
+            continue;
         }
         if (item.size() > kMaxSoldierName) {
             item.resize(kMaxSoldierName);

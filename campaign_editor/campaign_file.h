@@ -17,8 +17,9 @@ constexpr std::size_t kMaxMissions = 1000;
 constexpr std::size_t kMaxNames = 5000;
 
 // Splits the soldier-names box into names: items separated by commas and line ends, leading
-// blanks dropped, surrounding quotes removed, each cut to 15 characters. The first empty item
-// ends the list.
+// blanks dropped, surrounding quotes removed, each cut to 15 characters. Empty items (empty or
+// blank-only lines, two commas in a row) are skipped: every name typed is kept, in order, and no
+// name is empty. Every place that needs the names of the box takes them from here.
 std::vector<std::string> splitSoldierNames(std::string_view namesText);
 
 // The bytes of the campaign file for a campaign.

@@ -1,5 +1,7 @@
 #include "campaign_editor/campaign_file.h"
 
+#include "soldier_name_cases.h"
+
 #include "platform/text/text_file.h"
 
 #include <gtest/gtest.h>
@@ -72,8 +74,6 @@ TEST(CampaignFile, NamesBoxIsSplitLikeTheItemReader)
     };
     const std::vector<Case> cases = {
         {"Ann, Bob\r\nCarl", {"Ann", "Bob", "Carl"}},
-        {"Ann\r\n\r\nBob", {"Ann"}},                        // an empty line ends the names
-        {"Ann,,Bob", {"Ann"}},                              // so do two commas in a row
         {"\"Dee\"\r\n  Eve", {"Dee", "Eve"}},               // quotes removed, leading blanks dropped
         {"ABCDEFGHIJKLMNOPQRST", {"ABCDEFGHIJKLMNO"}},      // 20 characters cut to 15
         {"ABCDEFGHIJKLMNO\r\nX", {"ABCDEFGHIJKLMNO", "X"}}, // exactly 15 kept whole
@@ -86,13 +86,22 @@ TEST(CampaignFile, NamesBoxIsSplitLikeTheItemReader)
     }
 }
 
-TEST(CampaignFile, NamesAreWrittenAsSplitLines)
+TEST(CampaignFile, EveryNameTypedIsSavedAndOpenedBack)
 {
-    CampaignRecord c;
-    c.namesText = "Ann, Bob\r\nCarl\r\n\r\nLost";
-    const std::string bytes = cadrell::writeCampaign(c);
-    EXPECT_NE(bytes.find("<Nomes>\r\nAnn\r\nBob\r\nCarl\r\n<-Nomes>\r\n"), std::string::npos) << bytes;
-    EXPECT_EQ(bytes.find("Lost"), std::string::npos);
+    for (const auto& c : soldier_names::cases()) {
+        CampaignRecord campaign;
+        campaign.name = "N";
+        campaign.author = "A";
+        campaign.namesText = c.box;
+        const std::string bytes = cadrell::writeCampaign(campaign);
+        EXPECT_EQ(bytes, soldier_names::campaignFile(c.names)) << c.what;
+
+        CampaignRecord back;
+        cadrell::readCampaign(bytes, back);
+        EXPECT_EQ(back.namesText, crlfJoin(c.names)) << c.what;
+        EXPECT_EQ(cadrell::splitSoldierNames(back.namesText), c.names) << c.what;
+        EXPECT_EQ(cadrell::writeCampaign(back), bytes) << c.what;
+    }
 }
 
 TEST(CampaignFile, TextsAreWrittenAsTheyStand)

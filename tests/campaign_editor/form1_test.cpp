@@ -2,6 +2,7 @@
 
 #include "platform/text/text_file.h"
 #include "platform/ui/events.h"
+#include "platform/ui/keys.h"
 #include "platform/ui/message_boxes.h"
 #include "platform/ui/user_actions.h"
 
@@ -237,6 +238,26 @@ TEST_F(CampaignEditor, SaveAfterAnOpenWritesInPlaceAndSaveAsStillAsks)
     EXPECT_EQ(m_boxes.texts(), (Names{"This campaign already exist.\rOverwrite?"}));
     EXPECT_EQ(fileBytes("beta.cfc"), kExisting);
     EXPECT_EQ(f.session().currentName(), "alpha");
+}
+
+TEST_F(CampaignEditor, NamesTypedAfterAnEmptyLineAreSaved)
+{
+    // An opened names box ends with a line end; Enter there and two new names keep every name.
+    Form1& f = form();
+    openCampaign("alpha.cfc");
+    ASSERT_EQ(f.NameField.text(), "Zed\r\nYul\r\n");
+    user::click(f.NameField);
+    user::key(f.NameField, ui::kKeyEnd, ui::kCtrlMask);
+    user::type(f.NameField, "\rAnn\rBob");
+    m_boxes.acknowledge();
+    user::click(f.SaveBut);
+    EXPECT_EQ(m_boxes.texts(), (Names{"ok"}));
+    EXPECT_NE(fileBytes("alpha.cfc").find("<Nomes>\r\nZed\r\nYul\r\nAnn\r\nBob\r\n<-Nomes>\r\n"),
+              std::string::npos);
+
+    f.NameField.setText("");
+    openCampaign("alpha.cfc");
+    EXPECT_EQ(f.NameField.text(), "Zed\r\nYul\r\nAnn\r\nBob\r\n");
 }
 
 TEST_F(CampaignEditor, OpenFillsTheWindowAndPreviewThenBackChangesNothing)

@@ -4,6 +4,7 @@
 #include "game/campaign_start.h"
 
 #include "program_folder_fixture.h"
+#include "tests/campaign_editor/soldier_name_cases.h"
 
 #include <algorithm>
 #include <string>
@@ -85,6 +86,16 @@ TEST(CampaignStart, ListsEndAtTheirClosingTagInAnyCaseOrAtTheEndOfTheFile)
     EXPECT_EQ(state.MissionName[1], "m1");
     EXPECT_EQ(state.MissionName[2], "");
     EXPECT_EQ(rosterNames(state), (std::vector<std::string>{"Ann", "Bob", "Cid"}));
+}
+
+TEST(CampaignStart, TheRosterIsEveryNameTheEditorSaved)
+{
+    // The files the campaign editor writes from names boxes with empty lines and items in them.
+    for (const auto& c : soldier_names::cases()) {
+        GameState state;
+        ASSERT_TRUE(startCampaign(state, soldier_names::campaignFile(c.names)).ok) << c.what;
+        EXPECT_EQ(rosterNames(state), c.names) << c.what;
+    }
 }
 
 TEST(CampaignStart, KeepsWhatFitsOfTooManyMissionsAndNames)
