@@ -6,7 +6,11 @@
 #include "platform/text/vb.h"
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
+#include <cstring>
 #include <string_view>
+#include <vector>
 
 namespace tolvar::battle {
 
@@ -322,6 +326,24 @@ void readScripts(BattleState& s, TextReader& r)
     }
 }
 
+// True when a tile code is one of `BlockCodes`: exactly two upper-case hexadecimal digits that
+// the list holds between asterisks.
+bool blocksMovement(std::string_view code)
+{
+    static const std::array<bool, 256> blocking = [] {
+        std::array<bool, 256> table{};
+        const std::string_view codes = BlockCodes;
+        for (std::size_t i = 0; i + 3 < codes.size(); ++i)
+            if (codes[i] == '*' && codes[i + 3] == '*')
+                table[static_cast<std::size_t>(vb::hexValue(codes.substr(i + 1, 2)))] = true;
+        return table;
+    }();
+    const auto upperHex = [](char c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F'); };
+    if (code.size() != 2 || !upperHex(code[0]) || !upperHex(code[1]))
+        return false;
+    return blocking[static_cast<std::size_t>(vb::hexValue(code))];
+}
+
 } // namespace
 
 std::string missionPath(const std::string& programFolder, const std::string& name)
@@ -398,26 +420,76 @@ void loadMapBytes(BattleState& s, std::string bytes, const platform::gfx::Pictur
 
 void buildMapPictures(BattleState& s, const platform::gfx::Picture& MPP)
 {
-    const int width = s.TileWidth * s.MapCols + 1;
-    const int height = s.TileHeight * s.MapRows + 1;
+    const int cols = s.MapCols;
+    const int rows = s.MapRows;
+    const int width = s.TileWidth * cols + 1;
+    const int height = s.TileHeight * rows + 1;
     s.MainMap.resize(width, height);
     s.ColMap.resize(width, height);
-    const std::string_view blocking = BlockCodes;
-    for (int y = 0; y < s.MapRows; ++y) {
-        for (int x = 0; x < s.MapCols; ++x) {
+    if (cols <= 0 || rows <= 0 || s.MainMap.isNull())
+        return;
+
+    // Each cell is a 20 x 20 block of the sheet on the map picture and a box of 21 x 21 on the
+    // collision picture, drawn rows top to bottom and cells left to right, so where two boxes
+    // share an edge the later one wins: pixel (px, py) of the collision picture belongs to cell
+    // (min(px / 20, cols - 1), min(py / 20, rows - 1)). Both pictures are built a pixel row at a
+    // time from what each cell of the row needs.
+    struct CellSource
+    {
+        const std::uint32_t* sheetRow = nullptr; // the tile's top row in the sheet; none when no tile
+        int sheetTop = 0;                        // its row number in the sheet
+        int pixels = 0;                          // how much of the tile's width the sheet holds
+    };
+    std::array<CellSource, MaxMapSize> sources{};
+    std::vector<std::uint32_t> collisionRow(static_cast<std::size_t>(width));
+
+    const int sheetWidth = MPP.width();
+    const int sheetHeight = MPP.height();
+    const std::uint32_t* sheet =
+        MPP.isNull() ? nullptr : reinterpret_cast<const std::uint32_t*>(MPP.image().constBits());
+    const qsizetype sheetStride = MPP.isNull() ? 0 : MPP.image().bytesPerLine() / 4;
+    auto* mapBits = reinterpret_cast<std::uint32_t*>(s.MainMap.image().bits());
+    const qsizetype mapStride = s.MainMap.image().bytesPerLine() / 4;
+    auto* colBits = reinterpret_cast<std::uint32_t*>(s.ColMap.image().bits());
+    const qsizetype colStride = s.ColMap.image().bytesPerLine() / 4;
+    const std::uint32_t black = 0xFF000000u | platform::gfx::kBlack;
+    const std::uint32_t white = 0xFF000000u | platform::gfx::kWhite;
+
+    for (int y = 0; y < rows; ++y) {
+        for (int x = 0; x < cols; ++x) {
             const std::string& code = s.TileGrid[x][y];
             // Tile k of the sheet: 22 per row, 20 x 20 on a 21-pixel pitch behind a 1-pixel border.
-            // A code naming no tile (0, above 110, not hexadecimal) draws nothing.
+            // A code naming no tile (0, above 110, not hexadecimal) draws nothing; a sheet too
+            // small for a tile gives what it holds of it.
+            CellSource& source = sources[static_cast<std::size_t>(x)];
+            source = {};
             const long long k = vb::hexValue(code);
-            if (k >= 1 && k <= 110) {
+            if (sheet && k >= 1 && k <= 110) {
                 const int sx = 1 + 21 * static_cast<int>((k - 1) % 22);
                 const int sy = 1 + 21 * static_cast<int>((k - 1) / 22);
-                platform::gfx::bitBlt(s.MainMap, 20 * x, 20 * y, 20, 20, MPP, sx, sy);
+                if (sx < sheetWidth && sy < sheetHeight) {
+                    source.pixels = std::min(20, sheetWidth - sx);
+                    source.sheetTop = sy;
+                    source.sheetRow = sheet + sy * sheetStride + sx;
+                }
             }
-            // Only the exact upper-case codes block.
-            const bool blocks = blocking.find("*" + code + "*") != std::string_view::npos;
-            s.ColMap.fillBox(20 * x, 20 * y, 20 * x + 20, 20 * y + 20,
-                             blocks ? platform::gfx::kBlack : platform::gfx::kWhite);
+            const bool blocks = blocksMovement(code);
+            const int last = x + 1 == cols ? width : 20 * x + 20;
+            std::fill(collisionRow.begin() + 20 * x, collisionRow.begin() + last, blocks ? black : white);
+        }
+
+        const int bottom = y + 1 == rows ? height : 20 * y + 20;
+        for (int py = 20 * y; py < bottom; ++py)
+            std::memcpy(colBits + py * colStride, collisionRow.data(), collisionRow.size() * 4);
+
+        for (int r = 0; r < 20; ++r) {
+            std::uint32_t* mapRow = mapBits + (20 * y + r) * mapStride;
+            for (int x = 0; x < cols; ++x) {
+                const CellSource& source = sources[static_cast<std::size_t>(x)];
+                if (source.pixels > 0 && source.sheetTop + r < sheetHeight)
+                    std::memcpy(mapRow + 20 * x, source.sheetRow + r * sheetStride,
+                                static_cast<std::size_t>(source.pixels) * 4);
+            }
         }
     }
 }

@@ -4,11 +4,13 @@
 
 #include "game/battle/battle_form.h"
 #include "game/battle/load_map.h"
+#include "platform/text/vb.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <random>
+#include <string_view>
 
 using namespace tolvar::battle;
 using battle_test::MissionText;
@@ -193,6 +195,72 @@ TEST_F(LoadMapTest, TilesAreDrawnAndOnlyUpperCaseBlockingCodesBlock)
     EXPECT_EQ(s.ColMap.pixel(60, 5), kWhite);
     EXPECT_EQ(s.ColMap.pixel(25, 20), kWhite);
     EXPECT_EQ(s.ColMap.pixel(500, 500), kWhite);
+}
+
+// The map and collision pictures, pixel for pixel, against drawing them cell by cell: each cell's
+// 20 x 20 tile copied from the sheet, then a 21 x 21 box on the collision picture, later boxes
+// over earlier ones. The sheet's tiles are shaded so that a row or column taken from the wrong
+// place shows; a sheet cut short gives only what it holds.
+TEST_F(LoadMapTest, MapPicturesMatchDrawingCellByCell)
+{
+    platform::gfx::Picture shaded(463, 106, 0x808080);
+    for (int y = 0; y < shaded.height(); ++y)
+        for (int x = 0; x < shaded.width(); ++x)
+            if (x % 21 != 0 && y % 21 != 0)
+                shaded.setPixel(x, y, static_cast<platform::gfx::Rgb>(0x010000 * (x / 21 + 22 * (y / 21)) +
+                                                                       0x100 * (x % 21) + (y % 21)));
+    platform::gfx::Picture cutShort(330, 50); // tile 16 is 14 pixels wide, tiles 45 .. 59 7 high
+    platform::gfx::bitBlt(cutShort, 0, 0, 330, 50, shaded, 0, 0);
+
+    const std::vector<std::string> codes = {"01", "6E", "6e", "11", "1B", "1b", "52", "00", "6F",
+                                            "FF", "1",  "",   "zz", "2A", "5A", "6D", "16", "40", "10", "2D"};
+    std::mt19937 pick(3);
+    auto mapOf = [&](int cols, int rows) {
+        std::vector<std::string> map;
+        for (int y = 0; y < rows; ++y) {
+            std::string row;
+            for (int x = 0; x < cols; ++x) {
+                const std::string& code = codes[pick() % codes.size()];
+                row += code.size() == 2 ? code : code + std::string(2 - code.size(), '0');
+            }
+            // Short rows and codes that are not hexadecimal leave cells with no tile.
+            map.push_back(y == 3 ? row.substr(0, row.size() / 2 + 1) : row);
+        }
+        return map;
+    };
+
+    struct Case
+    {
+        int cols, rows;
+        const platform::gfx::Picture* sheet;
+    };
+    const Case cases[] = {{50, 50, &shaded}, {25, 25, &shaded}, {31, 27, &shaded}, {26, 40, &cutShort}};
+    for (const Case& c : cases) {
+        MissionText mission;
+        mission.cols = c.cols;
+        mission.rows = c.rows;
+        mission.map = mapOf(c.cols, c.rows);
+        loadMapBytes(*state, mission.bytes(), *c.sheet, random, fixedSeed());
+        const BattleState& s = *state;
+
+        platform::gfx::Picture map(20 * c.cols + 1, 20 * c.rows + 1);
+        platform::gfx::Picture collision(20 * c.cols + 1, 20 * c.rows + 1, 0x123456);
+        for (int y = 0; y < c.rows; ++y) {
+            for (int x = 0; x < c.cols; ++x) {
+                const std::string& code = s.TileGrid[x][y];
+                const long long k = vb::hexValue(code);
+                if (k >= 1 && k <= 110)
+                    platform::gfx::bitBlt(map, 20 * x, 20 * y, 20, 20, *c.sheet, 1 + 21 * ((k - 1) % 22),
+                                          1 + 21 * ((k - 1) / 22));
+                const bool blocks = std::string_view(BlockCodes).find("*" + code + "*") != std::string::npos;
+                collision.fillBox(20 * x, 20 * y, 20 * x + 20, 20 * y + 20, blocks ? kBlack : kWhite);
+            }
+        }
+        ASSERT_EQ(s.MainMap.width(), map.width());
+        ASSERT_EQ(s.MainMap.height(), map.height());
+        EXPECT_TRUE(s.MainMap.image() == map.image()) << c.cols << " x " << c.rows;
+        EXPECT_TRUE(s.ColMap.image() == collision.image()) << c.cols << " x " << c.rows;
+    }
 }
 
 TEST_F(LoadMapTest, MissionEndingAfterItsObjectsHasNoEnemiesTroopOrScripts)
