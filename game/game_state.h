@@ -57,7 +57,7 @@ struct GameState
     std::array<std::string, TrackCount + 1> TrackAvail;
     bool NoMusic = false; // no track file exists
     // The last write of the settings file failed: the settings in memory are the player's own and
-    // are kept although the file is missing.
+    // are kept, whatever the file holds or whether it exists, until a write succeeds.
     bool settingsUnsaved = false;
 
     // The part of the map shown in the battle window, in map pixels, and the logical screen size

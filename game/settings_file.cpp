@@ -72,6 +72,10 @@ void applySettingsText(GameState& state, std::string bytes)
 
 bool readSettings(GameState& state)
 {
+    // Settings the player chose that could not be saved are newer than whatever the file holds:
+    // they stay in force for the rest of the run.
+    if (state.settingsUnsaved)
+        return false;
     const std::string path = settingsPath(state);
     if (!platform::text::fileExists(path))
         return false;
@@ -119,7 +123,8 @@ void pickRandomTrack(GameState& state)
 void loadMissionSettings(GameState& state)
 {
     if (!readSettings(state)) {
-        // Settings the player changed in this run but that could not be saved are kept.
+        // Settings the player changed in this run but that could not be saved are kept, and
+        // saved again now.
         if (!state.settingsUnsaved)
             setDefaultSettings(state);
         writeSettings(state);

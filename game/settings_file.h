@@ -20,7 +20,8 @@ std::string settingsText(const GameState& state);
 
 // Reads the settings file into the state when it exists; true when it was read. A file with fewer
 // than four items gives the missing settings their defaults; a track number outside 0..10 gives
-// a random available track. A missing file leaves the settings as they are.
+// a random available track. A missing file leaves the settings as they are, and so does any file
+// while the last write failed: the settings in memory are then newer than the file.
 bool readSettings(GameState& state);
 
 // Takes the settings from the bytes of a settings file, as readSettings does.
@@ -28,7 +29,7 @@ void applySettingsText(GameState& state, std::string bytes);
 
 // Writes the current settings to the file, replacing it only once the new file is complete. The
 // settings in memory stay as they are whatever the outcome; a failed write is remembered so that
-// a later mission start keeps them instead of taking the defaults.
+// no later read puts the old file's values back over them, until a write succeeds.
 platform::text::WriteResult writeSettings(GameState& state);
 
 // The defaults: random track, sound and music on, a random available track.
@@ -39,8 +40,8 @@ void setDefaultSettings(GameState& state);
 void pickRandomTrack(GameState& state);
 
 // The settings at a mission start: the file is read, or created with the defaults when it does not
-// exist; then a random available track is picked when `RandomTrack` is on (the file keeps the value
-// it holds).
+// exist (or written again with the settings in memory when the last write failed); then a random
+// available track is picked when `RandomTrack` is on (the file keeps the value it holds).
 void loadMissionSettings(GameState& state);
 
 } // namespace tolvar

@@ -1,9 +1,12 @@
 #include "game/settings_file.h"
 
+#include "game/briefing_screen.h"
 #include "program_folder_fixture.h"
 
+#include <csignal>
 #include <map>
 #include <set>
+#include <sys/resource.h>
 
 using namespace tolvar;
 
@@ -19,6 +22,31 @@ void makeTracksAvailable(GameState& state, std::set<int> tracks)
 
 class SettingsFile : public ProgramFolderTest
 {
+};
+
+// A disk that takes no more bytes, for the superuser too: the process may not grow any file.
+class FullDisk
+{
+public:
+    FullDisk()
+    {
+        ::getrlimit(RLIMIT_FSIZE, &m_before);
+        m_signal = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit none = m_before;
+        none.rlim_cur = 0;
+        ::setrlimit(RLIMIT_FSIZE, &none);
+    }
+    ~FullDisk()
+    {
+        ::setrlimit(RLIMIT_FSIZE, &m_before);
+        std::signal(SIGXFSZ, m_signal);
+    }
+    FullDisk(const FullDisk&) = delete;
+    FullDisk& operator=(const FullDisk&) = delete;
+
+private:
+    rlimit m_before{};
+    void (*m_signal)(int) = SIG_DFL;
 };
 
 } // namespace
@@ -215,6 +243,46 @@ TEST_F(SettingsFile, AFailedWriteKeepsTheSettingsInMemory)
     std::filesystem::create_directories(path("arquivos"));
     loadMissionSettings(state);
     EXPECT_EQ(read(ConfigFile), "Rnd=False\r\nTrack=2\r\nSom=False\r\nM\xFAsica=False\r\n");
+}
+
+TEST_F(SettingsFile, SettingsThatCannotBeSavedStayInForceOverTheOldFile)
+{
+    makeTracksAvailable(state, {3, 7});
+    const std::string old = "Rnd=True\r\nTrack=2\r\nSom=True\r\nM\xFAsica=True\r\n";
+    write(ConfigFile, old);
+    loadMissionSettings(state);
+
+    // In the menu the player turns sound, music and the random track off and picks track 7;
+    // RESUME cannot save it.
+    state.SoundOn = false;
+    state.MusicOn = false;
+    state.RandomTrack = false;
+    state.CurrentTrack = 7;
+    {
+        FullDisk full;
+        EXPECT_FALSE(writeSettings(state).ok);
+        EXPECT_EQ(read(ConfigFile), old);
+
+        // The next briefing and mission start find the old file but keep the player's choice.
+        state.MissionName[1] = "next";
+        state.CurrentMission = 2;
+        BriefingSequence(state).BmainDo();
+        loadMissionSettings(state);
+        EXPECT_FALSE(state.SoundOn);
+        EXPECT_FALSE(state.MusicOn);
+        EXPECT_FALSE(state.RandomTrack);
+        EXPECT_EQ(state.CurrentTrack, 7);
+        EXPECT_EQ(read(ConfigFile), old);
+    }
+
+    // Once the disk takes bytes again the next mission start saves the choice, and from then on
+    // the file is read as before.
+    loadMissionSettings(state);
+    EXPECT_EQ(read(ConfigFile), "Rnd=False\r\nTrack=6\r\nSom=False\r\nM\xFAsica=False\r\n");
+    write(ConfigFile, old);
+    BriefingSequence(state).BmainDo();
+    EXPECT_TRUE(state.SoundOn);
+    EXPECT_EQ(state.CurrentTrack, 3);
 }
 
 TEST(RandomTrack, ChoosesOnlyAmongTheAvailableTracks)
