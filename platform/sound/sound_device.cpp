@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 
+#include <cstdint>
 #include <cstring>
 #include <string_view>
 
@@ -22,6 +23,41 @@ void audioCallback(void* userdata, Uint8* stream, int len)
         std::memset(stream + filled, 0, static_cast<std::size_t>(len) - filled);
 }
 
+std::uint32_t littleEndian32(const Uint8* bytes)
+{
+    return static_cast<std::uint32_t>(bytes[0]) | static_cast<std::uint32_t>(bytes[1]) << 8 |
+           static_cast<std::uint32_t>(bytes[2]) << 16 | static_cast<std::uint32_t>(bytes[3]) << 24;
+}
+
+// True when the image is a RIFF WAVE file whose chunks, up to its format and data chunks, each
+// fit in the bytes that follow their headers. A header that claims more than the file holds
+// would have the reader allocate what it claims before finding out; such a file is refused
+// before anything is read. Leaves the source at its start.
+bool chunksFitTheFile(SDL_RWops* source)
+{
+    const Sint64 size = SDL_RWsize(source);
+    Uint8 header[12];
+    if (size < 12 || SDL_RWseek(source, 0, RW_SEEK_SET) != 0 || SDL_RWread(source, header, 1, 12) != 12 ||
+        std::memcmp(header, "RIFF", 4) != 0 || std::memcmp(header + 8, "WAVE", 4) != 0)
+        return false;
+    bool format = false;
+    bool data = false;
+    Sint64 position = 12;
+    while (!(format && data) && size - position >= 8) {
+        Uint8 chunk[8];
+        if (SDL_RWseek(source, position, RW_SEEK_SET) != position || SDL_RWread(source, chunk, 1, 8) != 8)
+            return false;
+        const std::uint32_t length = littleEndian32(chunk + 4);
+        if (length > size - position - 8)
+            return false;
+        format = format || std::memcmp(chunk, "fmt ", 4) == 0;
+        data = data || std::memcmp(chunk, "data", 4) == 0;
+        // Chunks start on even positions: an odd length is followed by a pad byte.
+        position += 8 + static_cast<Sint64>(length) + (length & 1);
+    }
+    return SDL_RWseek(source, 0, RW_SEEK_SET) == 0;
+}
+
 // Reads a WAV image and converts it to 16-bit samples at the device's rate and channel count.
 // Gives an empty block when the data is not a readable WAV file.
 Samples loadWav(SDL_RWops* source)
@@ -29,6 +65,10 @@ Samples loadWav(SDL_RWops* source)
     Samples samples;
     if (!source)
         return samples;
+    if (!chunksFitTheFile(source)) {
+        SDL_RWclose(source);
+        return samples;
+    }
     SDL_AudioSpec spec;
     Uint8* data = nullptr;
     Uint32 length = 0;

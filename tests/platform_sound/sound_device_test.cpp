@@ -2,7 +2,10 @@
 
 #include "wav_fixture.h"
 
+#include <SDL.h>
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 #include <chrono>
 #include <cstdio>
@@ -119,6 +122,87 @@ TEST_F(SoundFiles, AMissingOrUnreadableFileGivesASilentBuffer)
     const std::string wav = wavfixture::makeFlatWav(50, 1);
     EXPECT_TRUE(device.createFromFile(write("cut.wav", wav.substr(0, 30))).isSilent());
     EXPECT_TRUE(device.createFromFile(m_dir.string()).isSilent()); // a folder
+}
+
+// Records the largest block SDL is asked for while it lives, and refuses any block above 64 MB
+// so that a test of a lying header never takes the memory it claims.
+class SdlAllocations
+{
+public:
+    SdlAllocations()
+    {
+        SDL_GetMemoryFunctions(&s_malloc, &s_calloc, &s_realloc, &s_free);
+        s_largest = 0;
+        SDL_SetMemoryFunctions(
+            [](std::size_t n) { return note(n) ? s_malloc(n) : nullptr; },
+            [](std::size_t count, std::size_t n) { return note(count * n) ? s_calloc(count, n) : nullptr; },
+            [](void* p, std::size_t n) { return note(n) ? s_realloc(p, n) : nullptr; },
+            [](void* p) { s_free(p); });
+    }
+    ~SdlAllocations() { SDL_SetMemoryFunctions(s_malloc, s_calloc, s_realloc, s_free); }
+    SdlAllocations(const SdlAllocations&) = delete;
+    SdlAllocations& operator=(const SdlAllocations&) = delete;
+
+    static std::size_t largest() { return s_largest; }
+
+private:
+    static bool note(std::size_t n)
+    {
+        s_largest = std::max(s_largest, n);
+        return n <= (std::size_t{64} << 20);
+    }
+    static inline SDL_malloc_func s_malloc = nullptr;
+    static inline SDL_calloc_func s_calloc = nullptr;
+    static inline SDL_realloc_func s_realloc = nullptr;
+    static inline SDL_free_func s_free = nullptr;
+    static inline std::size_t s_largest = 0;
+};
+
+void putLength(std::string& wav, std::size_t at, std::uint32_t length)
+{
+    for (int i = 0; i < 4; ++i)
+        wav[at + static_cast<std::size_t>(i)] = static_cast<char>((length >> (8 * i)) & 0xFF);
+}
+
+std::string chunk(const std::string& id, std::uint32_t length, const std::string& body)
+{
+    std::string bytes = id + std::string(4, '\0') + body;
+    putLength(bytes, 4, length);
+    return bytes;
+}
+
+// A WAV file of 100 frames: "RIFF" header, "fmt " chunk at 12, "data" chunk at 36.
+constexpr std::size_t DataAt = 36;
+constexpr std::size_t DataLengthAt = 40;
+
+TEST_F(SoundFiles, AHeaderClaimingMoreThanTheFileHoldsIsRefusedBeforeAnythingIsAllocated)
+{
+    const std::string good = wavfixture::makeFlatWav(100, 1234);
+    const std::uint32_t claim = 3584u << 20; // 3.5 GB
+    auto withLength = [&](std::size_t at, std::uint32_t length) {
+        std::string wav = good;
+        putLength(wav, at, length);
+        return wav;
+    };
+    auto withChunkBeforeData = [&](const std::string& extra) {
+        return good.substr(0, DataAt) + extra + good.substr(DataAt);
+    };
+    const std::pair<const char*, std::string> lying[] = {
+        {"data of 3.5 GB", withLength(DataLengthAt, claim)},
+        {"data one byte longer than the file", withLength(DataLengthAt, 401)},
+    };
+    SoundDevice device(SoundDevice::Mode::NoOutput);
+    for (const auto& [what, wav] : lying) {
+        SdlAllocations allocations;
+        EXPECT_TRUE(device.createFromWav(wav.data(), wav.size()).isSilent()) << what;
+        EXPECT_TRUE(device.createFromFile(write("lying.wav", wav)).isSilent()) << what;
+        EXPECT_LT(SdlAllocations::largest(), std::size_t{1} << 20) << what;
+    }
+
+    // Chunks that fit, an odd one with its pad byte among them, make the sound as usual.
+    const std::string padded = withChunkBeforeData(chunk("LIST", 3, std::string("abc\0", 4)));
+    SoundBuffer sound = device.createFromFile(write("padded.wav", padded));
+    EXPECT_EQ(sound.frames(), 100u);
 }
 
 TEST(SoundDevice, AWavImageInMemoryMakesABuffer)
