@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <cstring>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 namespace tolvar::battle {
@@ -19,6 +20,16 @@ namespace {
 using platform::text::TextReader;
 
 constexpr std::string_view EndTag = "<Fim>";
+
+template <typename Texts> void emptyTexts(Texts& texts)
+{
+    for (auto& entry : texts) {
+        if constexpr (std::is_same_v<std::decay_t<decltype(entry)>, std::string>)
+            entry.clear();
+        else
+            emptyTexts(entry);
+    }
+}
 
 // Empties every per-battle table. The tile grid and the fields of enemy slots that the enemies'
 // phase keeps are left as they are; names, kills and ranks belong to the campaign.
@@ -56,25 +67,26 @@ void resetTables(BattleState& s)
     s.AiSubTick = {};
     s.AiTick = {};
 
-    s.MissionAnimName = {};
-    s.MissionAnimTask = {};
-    s.AnimTaskPending = {};
+    // The script tables hold thousands of short texts: each is emptied where it stands.
+    emptyTexts(s.MissionAnimName);
+    emptyTexts(s.MissionAnimTask);
     s.AnimState = {};
-    s.MissionAiName = {};
-    s.MissionAiTask = {};
+    emptyTexts(s.MissionAiName);
+    emptyTexts(s.MissionAiTask);
     s.AiTaskPending = {};
     s.AiState = {};
-    s.EnemyAiTask = {};
-    s.EnemyAiPending = {};
-    s.MissionCondIf = {};
-    s.MissionCondDo = {};
+    emptyTexts(s.EnemyAiTask);
+    emptyTexts(s.MissionCondIf);
+    emptyTexts(s.MissionCondDo);
     s.MissionCondOnce = {};
     s.CondState = {};
 
-    for (int a = 1; a <= MaxTaskLines; ++a) {
-        for (int j = 1; j <= MaxTaskLines; ++j) {
-            s.AnimTaskPending[a][j] = "5";
-            s.EnemyAiPending[a][j] = "5";
+    // Every line of every animation and of every enemy's AI copy waits in state "5".
+    for (int a = 0; a <= MaxTaskLines; ++a) {
+        for (int j = 0; j <= MaxTaskLines; ++j) {
+            const char* const pending = a >= 1 && j >= 1 ? "5" : "";
+            s.AnimTaskPending[a][j] = pending;
+            s.EnemyAiPending[a][j] = pending;
         }
     }
     for (int i = 1; i <= MaxObjects; ++i) {
@@ -377,7 +389,6 @@ void loadMapBytes(BattleState& s, std::string bytes, const platform::gfx::Pictur
     TextReader r(std::move(bytes));
 
     resetTables(s);
-    s.MainMap.clear();
     s.MainFrame.clear();
     if (options.pumpEvents)
         options.pumpEvents();
@@ -424,7 +435,12 @@ void buildMapPictures(BattleState& s, const platform::gfx::Picture& MPP)
     const int rows = s.MapRows;
     const int width = s.TileWidth * cols + 1;
     const int height = s.TileHeight * rows + 1;
-    s.MainMap.resize(width, height);
+    // The map picture starts black: cells without a tile stay so. The collision picture is
+    // covered by the cells' boxes.
+    if (s.MainMap.width() == width && s.MainMap.height() == height)
+        s.MainMap.clear();
+    else
+        s.MainMap = platform::gfx::Picture(width, height);
     s.ColMap.resize(width, height);
     if (cols <= 0 || rows <= 0 || s.MainMap.isNull())
         return;
@@ -432,13 +448,13 @@ void buildMapPictures(BattleState& s, const platform::gfx::Picture& MPP)
     // Each cell is a 20 x 20 block of the sheet on the map picture and a box of 21 x 21 on the
     // collision picture, drawn rows top to bottom and cells left to right, so where two boxes
     // share an edge the later one wins: pixel (px, py) of the collision picture belongs to cell
-    // (min(px / 20, cols - 1), min(py / 20, rows - 1)). Both pictures are built a pixel row at a
-    // time from what each cell of the row needs.
+    // (min(px / 20, cols - 1), min(py / 20, rows - 1)). Both pictures are built by whole rows of
+    // pixels, a map row of cells at a time.
     struct CellSource
     {
-        const std::uint32_t* sheetRow = nullptr; // the tile's top row in the sheet; none when no tile
-        int sheetTop = 0;                        // its row number in the sheet
-        int pixels = 0;                          // how much of the tile's width the sheet holds
+        const std::uint32_t* sheetRow = nullptr; // the tile's top row in the sheet
+        std::size_t pixels = 0;                  // how much of the tile's width the sheet holds
+        int rows = 0;                            // and of its height; 0 when the cell has no tile
     };
     std::array<CellSource, MaxMapSize> sources{};
     std::vector<std::uint32_t> collisionRow(static_cast<std::size_t>(width));
@@ -452,8 +468,10 @@ void buildMapPictures(BattleState& s, const platform::gfx::Picture& MPP)
     const qsizetype mapStride = s.MainMap.image().bytesPerLine() / 4;
     auto* colBits = reinterpret_cast<std::uint32_t*>(s.ColMap.image().bits());
     const qsizetype colStride = s.ColMap.image().bytesPerLine() / 4;
-    const std::uint32_t black = 0xFF000000u | platform::gfx::kBlack;
-    const std::uint32_t white = 0xFF000000u | platform::gfx::kWhite;
+    std::array<std::uint32_t, 21> blackCell;
+    std::array<std::uint32_t, 21> whiteCell;
+    blackCell.fill(0xFF000000u | platform::gfx::kBlack);
+    whiteCell.fill(0xFF000000u | platform::gfx::kWhite);
 
     for (int y = 0; y < rows; ++y) {
         for (int x = 0; x < cols; ++x) {
@@ -468,28 +486,38 @@ void buildMapPictures(BattleState& s, const platform::gfx::Picture& MPP)
                 const int sx = 1 + 21 * static_cast<int>((k - 1) % 22);
                 const int sy = 1 + 21 * static_cast<int>((k - 1) / 22);
                 if (sx < sheetWidth && sy < sheetHeight) {
-                    source.pixels = std::min(20, sheetWidth - sx);
-                    source.sheetTop = sy;
                     source.sheetRow = sheet + sy * sheetStride + sx;
+                    source.pixels = static_cast<std::size_t>(std::min(20, sheetWidth - sx));
+                    source.rows = std::min(20, sheetHeight - sy);
                 }
             }
             const bool blocks = blocksMovement(code);
-            const int last = x + 1 == cols ? width : 20 * x + 20;
-            std::fill(collisionRow.begin() + 20 * x, collisionRow.begin() + last, blocks ? black : white);
+            // The last cell of a row also covers the picture's last column.
+            const std::size_t pixels = x + 1 == cols ? 21 : 20;
+            std::memcpy(collisionRow.data() + 20 * x, blocks ? blackCell.data() : whiteCell.data(), pixels * 4);
         }
 
         const int bottom = y + 1 == rows ? height : 20 * y + 20;
         for (int py = 20 * y; py < bottom; ++py)
             std::memcpy(colBits + py * colStride, collisionRow.data(), collisionRow.size() * 4);
 
-        for (int r = 0; r < 20; ++r) {
-            std::uint32_t* mapRow = mapBits + (20 * y + r) * mapStride;
-            for (int x = 0; x < cols; ++x) {
-                const CellSource& source = sources[static_cast<std::size_t>(x)];
-                if (source.pixels > 0 && source.sheetTop + r < sheetHeight)
-                    std::memcpy(mapRow + 20 * x, source.sheetRow + r * sheetStride,
-                                static_cast<std::size_t>(source.pixels) * 4);
+        // A run of cells showing the same whole tile takes each pixel row of the tile once from the
+        // sheet, then repeats what is already on the map along the run, twice as much each time.
+        for (int x = 0; x < cols;) {
+            const CellSource& source = sources[static_cast<std::size_t>(x)];
+            int run = 1;
+            while (source.pixels == 20 && x + run < cols &&
+                   sources[static_cast<std::size_t>(x + run)].sheetRow == source.sheetRow)
+                ++run;
+            const std::size_t runPixels = run > 1 ? 20 * static_cast<std::size_t>(run) : source.pixels;
+            const std::uint32_t* from = source.sheetRow;
+            std::uint32_t* to = mapBits + 20 * y * mapStride + 20 * x;
+            for (int r = 0; r < source.rows; ++r, from += sheetStride, to += mapStride) {
+                std::memcpy(to, from, source.pixels * 4);
+                for (std::size_t done = source.pixels; done < runPixels; done *= 2)
+                    std::memcpy(to + done, to, std::min(done, runPixels - done) * 4);
             }
+            x += run;
         }
     }
 }

@@ -41,7 +41,8 @@ LoadResult LoadMap(BattleState& state, const std::string& path, const platform::
 void loadMapBytes(BattleState& state, std::string bytes, const platform::gfx::Picture& MPP,
                   platform::clock::Random& random, const LoadOptions& options = {});
 
-// Draws `MainMap` and `ColMap` from `TileGrid`, `MapCols` and `MapRows`.
+// Draws `MainMap` (black, then the cells' tiles) and `ColMap` from `TileGrid`, `MapCols` and
+// `MapRows`.
 void buildMapPictures(BattleState& state, const platform::gfx::Picture& MPP);
 
 } // namespace tolvar::battle
