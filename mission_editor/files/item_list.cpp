@@ -21,9 +21,18 @@ int ItemList::add(std::string text)
     if (sorted()) {
         // Before the first entry that sorts behind the new one, so equal entries keep the order
         // in which they came (and a list with a replaced entry out of order still takes it).
-        place = std::find_if(m_items.begin(), m_items.end(), [&text](const std::string& entry) {
-            return platform::text::compareNoCase(entry, text) > 0;
-        });
+        auto behind = [](const std::string& entry, const std::string& added) {
+            return platform::text::compareNoCase(entry, added) > 0;
+        };
+        if (m_inOrder) {
+            place = std::upper_bound(m_items.begin(), m_items.end(), text,
+                                     [&behind](const std::string& added, const std::string& entry) {
+                                         return behind(entry, added);
+                                     });
+        } else {
+            place = std::find_if(m_items.begin(), m_items.end(),
+                                 [&](const std::string& entry) { return behind(entry, text); });
+        }
     }
     const auto position = place - m_items.begin();
     m_items.insert(place, std::move(text));
@@ -33,7 +42,12 @@ int ItemList::add(std::string text)
 void ItemList::replaceAt(int index, std::string text)
 {
     at(index);
-    m_items[static_cast<std::size_t>(index)] = std::move(text);
+    const auto i = static_cast<std::size_t>(index);
+    if (m_inOrder) {
+        m_inOrder = (i == 0 || platform::text::compareNoCase(m_items[i - 1], text) <= 0) &&
+                    (i + 1 == m_items.size() || platform::text::compareNoCase(text, m_items[i + 1]) <= 0);
+    }
+    m_items[i] = std::move(text);
 }
 
 void ItemList::removeAt(int index)

@@ -30,17 +30,27 @@ public:
     // Replaces the text at a position without moving it.
     void replaceAt(int index, std::string text);
     void removeAt(int index);
-    void clear() { m_items.clear(); }
+    void clear()
+    {
+        m_items.clear();
+        m_inOrder = true;
+    }
 
     // Position of the first entry equal to the text (exactly / ignoring letter case), or -1.
     int indexOf(std::string_view text) const;
     int indexOfNoCase(std::string_view text) const;
 
-    bool operator==(const ItemList&) const = default;
+    bool operator==(const ItemList& other) const
+    {
+        return m_order == other.m_order && m_items == other.m_items;
+    }
 
 private:
     Order m_order;
     std::vector<std::string> m_items;
+    // The entries stand in ascending order (nothing was replaced out of place), so an add to a
+    // sorted list finds its place by halving instead of entry by entry.
+    bool m_inOrder = true;
 };
 
 } // namespace plotwright

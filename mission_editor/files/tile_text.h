@@ -9,6 +9,7 @@
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 namespace plotwright {
 
@@ -17,6 +18,8 @@ class TileText
 public:
     static constexpr std::size_t MaxLength = 2;
 
+    // Plain data, so that the map table of ten thousand cells is copied as one block; a value
+    // made with {} or by a container is empty.
     TileText() = default;
     // Keeps the first two characters of the text.
     TileText(std::string_view text) { assign(text); }
@@ -41,8 +44,10 @@ private:
         std::copy_n(text.begin(), m_size, m_chars.begin());
     }
 
-    std::array<char, MaxLength> m_chars{};
-    std::uint8_t m_size = 0;
+    std::array<char, MaxLength> m_chars;
+    std::uint8_t m_size;
 };
+
+static_assert(std::is_trivial_v<TileText>);
 
 } // namespace plotwright

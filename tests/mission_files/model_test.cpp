@@ -1,7 +1,12 @@
 #include "mission_editor/files/code_tables.h"
 #include "mission_editor/files/mission_model.h"
+#include "platform/text/codepage.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <iterator>
+#include <random>
 
 namespace plotwright {
 namespace {
@@ -57,6 +62,39 @@ TEST(MissionModel, ListsKeepTheirOrderRules)
     EXPECT_EQ(added.indexOfNoCase("A"), 1);
     EXPECT_EQ(added.indexOf("A"), -1);
     EXPECT_THROW(added.at(2), std::out_of_range);
+}
+
+// A sorted list puts every added entry before the first entry that sorts behind it, also after
+// replacements have left entries out of order; checked against that rule over random edits.
+TEST(MissionModel, ASortedListAddsBeforeTheFirstEntryBehindTheNewOne)
+{
+    std::mt19937 random(11);
+    const char* texts[] = {"a", "A", "b", "B", "ab", "Ab", "0010", "Fim", "fim", "c", ""};
+    auto pickText = [&] { return std::string(texts[random() % std::size(texts)]); };
+    for (int round = 0; round < 200; ++round) {
+        ItemList list(ItemList::Order::Sorted);
+        std::vector<std::string> expected;
+        for (int step = 0; step < 30; ++step) {
+            const std::string text = pickText();
+            const unsigned what = random() % 6;
+            if (what == 0 && !expected.empty()) {
+                const int at = static_cast<int>(random() % expected.size());
+                list.replaceAt(at, text);
+                expected[static_cast<std::size_t>(at)] = text;
+            } else if (what == 1 && !expected.empty()) {
+                const int at = static_cast<int>(random() % expected.size());
+                list.removeAt(at);
+                expected.erase(expected.begin() + at);
+            } else {
+                const auto place = std::find_if(expected.begin(), expected.end(), [&](const std::string& e) {
+                    return platform::text::compareNoCase(e, text) > 0;
+                });
+                EXPECT_EQ(list.add(text), place - expected.begin());
+                expected.insert(place, text);
+            }
+            ASSERT_EQ(list.items(), expected) << "round " << round << ", step " << step;
+        }
+    }
 }
 
 TEST(MissionModel, StoringTaskListEndsTheLinesUnlessFull)
