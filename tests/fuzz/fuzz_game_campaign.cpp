@@ -1,4 +1,5 @@
 // fuzz-libs: game_lib
+// fuzz-run: -dict=dictionaries/campaign.dict -max_len=4096
 // The game's campaign start and mission brief readers on arbitrary bytes: never crash, keep the
 // campaign state within its bounds, and read a campaign's header whenever they start it.
 #include "game/briefing_screen.h"
