@@ -100,7 +100,7 @@ TEST_F(Editor, ANarrowScreenIsToldOnceAndTheEditorStartsAnyway)
         if (screen < 800) {
             boxes.acknowledge();
         }
-        form = std::make_unique<FormMain>(model, programs);
+        makeForm();
         form->ScreenWidth = [screen] { return screen; };
         ASSERT_TRUE(form->Form_Load());
         form->Init();
