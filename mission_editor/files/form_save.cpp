@@ -133,6 +133,9 @@ void FormSave::SaveButton_Click()
     if (m_model.OpenAfterSave && ShowFormLoad) {
         ShowFormLoad();
     }
+    // The open that waited for this save has its dialog now: the next save is a plain one. (A new
+    // mission stays pending until its settings dialog closes.)
+    m_model.OpenAfterSave = false;
     unload();
 }
 

@@ -203,6 +203,50 @@ TEST_F(FileCommandsTest, OpenAsksAboutUnsavedChanges)
     }
 }
 
+// The flags that chain a save to the open or the new mission it was for end with it: later saves
+// are plain ones.
+TEST_F(FileCommandsTest, AfterASaveForAnOpenOrANewMissionTheNextSavesArePlain)
+{
+    openFile("alpha", richMission());
+    edit();
+    boxes.answer(ui::MsgAnswer::Yes);
+    commands.LoadButton_Click();
+    EXPECT_EQ(folder.bytes("alpha"), missionFileBytes(model));
+    EXPECT_TRUE(load.visible());
+    EXPECT_FALSE(model.OpenAfterSave);
+    ui::user::click(load.Backbutton);
+
+    // Save twice: the quick save of the named mission, then Save as, which says so.
+    edit();
+    commands.SaveButton_Click();
+    EXPECT_FALSE(model.Modified);
+    EXPECT_FALSE(load.visible());
+    edit();
+    commands.SaveAsButton_Click();
+    boxes.clear();
+    boxes.answer(ui::MsgAnswer::Yes); // overwrite alpha
+    boxes.acknowledge();
+    ui::user::click(save.SaveButton);
+    EXPECT_EQ(boxes.texts(), (std::vector<std::string>{OverwriteQuestion, MissionSavedMessage}));
+    EXPECT_FALSE(load.visible());
+    EXPECT_FALSE(anyDialogShown());
+
+    // New with Yes: the save, then the new mission's settings; once made, a save is plain again.
+    edit();
+    boxes.clear();
+    boxes.answer(ui::MsgAnswer::Yes);
+    commands.NewButton_Click();
+    ui::user::click(config.ChangeButton);
+    EXPECT_FALSE(model.NewPending);
+    edit();
+    commands.SaveAsButton_Click();
+    save.FileName.setText("fresh");
+    boxes.acknowledge();
+    ui::user::click(save.SaveButton);
+    EXPECT_EQ(boxes.texts().back(), MissionSavedMessage);
+    EXPECT_FALSE(anyDialogShown());
+}
+
 TEST_F(FileCommandsTest, SaveBeforeCloseLetsTheAuthorConfirmTheName)
 {
     openFile("alpha", richMission());
