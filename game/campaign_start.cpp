@@ -1,6 +1,7 @@
 #include "game/campaign_start.h"
 
 #include "platform/text/codepage.h"
+#include "platform/text/file_names.h"
 #include "platform/text/text_file.h"
 #include "platform/text/vb.h"
 
@@ -14,6 +15,13 @@ using platform::text::TextReader;
 std::string campaignFolder(const GameState& state)
 {
     return state.dataPath("arquivos/campanha/");
+}
+
+std::optional<std::string> missionFilePath(const GameState& state, const std::string& name)
+{
+    if (!platform::text::isPlainFileName(name))
+        return std::nullopt;
+    return platform::text::pathInFolder(campaignFolder(state), name + ".cfm");
 }
 
 bool isCampaignFile(const std::string& bytes)
