@@ -18,11 +18,13 @@ namespace plotwright {
 
 inline constexpr const char* ExtensionInNameMessage = "Don't put extension in the name";
 inline constexpr const char* InvalidCharactersMessage = "\\ / : * ? < > | are invalid caracters.";
+inline constexpr const char* CommaInNameMessage = "Don't put commas in the name";
 inline constexpr const char* OverwriteQuestion = "This mission already exist.\rOverwrite mission?";
 inline constexpr const char* MissionSavedMessage = "Mission saved.";
 
 // The refusal of a file name typed for a mission, or nothing when the name may be used: the
-// first character that cannot stand in a file name decides the message.
+// first character that cannot stand in a file name, or in a campaign's list of missions (a
+// comma), decides the message.
 std::optional<std::string> missionNameRefusal(const std::string& name);
 
 class FormSave : public platform::ui::Form

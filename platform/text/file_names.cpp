@@ -42,6 +42,14 @@ std::optional<std::string> nameFromDisk(std::string_view onDisk)
     return fromUnicodeExactly(QString::fromUtf8(bytes).normalized(QString::NormalizationForm_C));
 }
 
+std::string shownText(std::string_view onDisk)
+{
+    if (std::optional<std::string> name = nameFromDisk(onDisk)) {
+        return *name;
+    }
+    return fromUnicode(QString::fromUtf8(onDisk.data(), static_cast<qsizetype>(onDisk.size())));
+}
+
 bool isPlainFileName(std::string_view name)
 {
     if (name.empty() || name == "." || name == "..") {
@@ -65,7 +73,7 @@ QString FolderFile::shown() const
 
 std::string FolderFile::shownText() const
 {
-    return name ? *name : fromUnicode(shown());
+    return name ? *name : text::shownText(onDisk);
 }
 
 std::vector<FolderFile> listFolder(const std::string& folder)

@@ -22,6 +22,10 @@ std::string diskName(std::string_view name);
 // name holds a letter that Windows-1252 lacks (a Chinese letter, say).
 std::optional<std::string> nameFromDisk(std::string_view onDisk);
 
+// A name or path as the file system spells it, as Windows-1252 text for a message: letters the
+// code page lacks are '?'.
+std::string shownText(std::string_view onDisk);
+
 // True when `name` (Windows-1252) names a file in a folder and nothing else: not empty, not "."
 // or "..", with neither slash and no control byte (NUL included).
 bool isPlainFileName(std::string_view name);
