@@ -48,8 +48,9 @@ bool fitsCampaignFile(const CampaignRecord& campaign)
 
 bool campaignCanName(std::string_view missionName)
 {
-    return platform::text::isPlainFileName(missionName) && missionName.find_first_of(",\"") == std::string_view::npos &&
-           missionName.front() != ' ' && platform::text::compareNoCase(missionName, "<-Miss>") != 0;
+    return platform::text::isPlainFileName(missionName) &&
+           missionName.find_first_of(",\"") == std::string_view::npos && missionName.front() != ' ' &&
+           platform::text::compareNoCase(missionName, "<-Miss>") != 0;
 }
 
 std::vector<std::string> splitSoldierNames(std::string_view namesText)

@@ -84,8 +84,8 @@ bool CampaignSession::open(const platform::text::FolderFile& file, CampaignRecor
     }
     std::string bytes;
     if (!platform::text::readFile(m_folder + "/" + file.onDisk, bytes)) {
-        ui::msgBox("The campaign " + *file.name + " could not be read.", ui::MsgButtons::Ok, ui::MsgIcon::Critical,
-                   kTitle);
+        ui::msgBox("The campaign " + *file.name + " could not be read.", ui::MsgButtons::Ok,
+                   ui::MsgIcon::Critical, kTitle);
         return false;
     }
     m_currentName = stripExtension(*file.name);

@@ -138,8 +138,8 @@ void FormConfig::ChangeButton_Click()
 {
     for (const platform::ui::TextBox* box : {&TitleText, &AutorText, &Brief}) {
         if (!fitsQuotedText(box->text())) {
-            platform::ui::msgBox(QuoteInTextMessage, platform::ui::MsgButtons::Ok, platform::ui::MsgIcon::Critical,
-                                 "Editor");
+            platform::ui::msgBox(QuoteInTextMessage, platform::ui::MsgButtons::Ok,
+                                 platform::ui::MsgIcon::Critical, "Editor");
             return;
         }
     }

@@ -16,7 +16,8 @@
 namespace plotwright {
 
 // Said, followed by the name, when the file picked has letters a mission's name cannot hold.
-inline constexpr const char* UnusableFileNameMessage = "The name of this file has letters that can't be in a mission's name: ";
+inline constexpr const char* UnusableFileNameMessage =
+    "The name of this file has letters that can't be in a mission's name: ";
 
 class FormLoad : public platform::ui::Form
 {

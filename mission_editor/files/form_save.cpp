@@ -94,7 +94,7 @@ void FormSave::CancelButton_Click()
     unload();
 }
 
-bool FormSave::nameAccepted(const std::string& name, const std::string& path) const
+bool FormSave::overwriteAccepted(const std::string& path) const
 {
     // The file of that name in another letter case is the same file to the author: the question
     // is asked for it too, and the save replaces it.
@@ -120,14 +120,15 @@ void FormSave::SaveButton_Click()
         ui::msgBox(*refusal, ui::MsgButtons::Ok, ui::MsgIcon::Critical, EditorTitle);
     }
     const std::optional<std::string> path = refusal ? std::nullopt : missionPath(m_programsFolder, name);
-    if (!path || !nameAccepted(name, *path)) {
+    if (!path || !overwriteAccepted(*path)) {
         endQuickSave();
         return;
     }
 
     const platform::text::WriteResult written = saveMission(m_model, *path);
     if (!written.ok) {
-        ui::msgBox("The mission could not be saved to " + platform::text::shownText(*path) + ":\r\n" + written.error,
+        ui::msgBox("The mission could not be saved to " + platform::text::shownText(*path) + ":\r\n" +
+                       written.error,
                    ui::MsgButtons::Ok, ui::MsgIcon::Critical, EditorTitle);
         endQuickSave();
         return;

@@ -47,9 +47,9 @@ public:
     platform::ui::CommandButton CancelButton{*this, "Back"};
 
 private:
-    // True when the save may go ahead under `path`: the name passed its checks and, outside quick
-    // save, an existing file may be overwritten.
-    bool nameAccepted(const std::string& name, const std::string& path) const;
+    // True when the save may go ahead under `path`: outside quick save, an existing file (the file
+    // of the name in any letter case) may be overwritten.
+    bool overwriteAccepted(const std::string& path) const;
     // A quick save that did not complete leaves the rest to the author: the dialog stays open and
     // asks as Save as does.
     void endQuickSave();

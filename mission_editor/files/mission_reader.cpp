@@ -5,7 +5,6 @@
 #include "platform/text/text_file.h"
 #include "platform/text/vb.h"
 
-
 namespace plotwright {
 
 namespace {

@@ -117,7 +117,7 @@ std::optional<std::string> pathInFolder(const std::string& folder, std::string_v
         if (!file.name) {
             continue;
         }
-        const FolderFile** slot = *file.name == name                    ? &sameName
+        const FolderFile** slot = *file.name == name                     ? &sameName
                                   : compareNoCase(*file.name, name) == 0 ? &sameButCase
                                                                          : nullptr;
         if (slot != nullptr && (*slot == nullptr || file.onDisk < (*slot)->onDisk)) {

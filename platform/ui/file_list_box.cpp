@@ -191,7 +191,8 @@ std::string FileListBox::filePath() const
     if (!selected) {
         return {};
     }
-    return m_path.empty() || m_path.back() == '/' ? m_path + selected->onDisk : m_path + "/" + selected->onDisk;
+    return m_path.empty() || m_path.back() == '/' ? m_path + selected->onDisk
+                                                  : m_path + "/" + selected->onDisk;
 }
 
 } // namespace platform::ui

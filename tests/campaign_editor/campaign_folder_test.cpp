@@ -51,8 +51,8 @@ TEST(CampaignFolder, MissionNamesAreTheMissionFilesLessTheirExtension)
         std::ofstream(folder + "/" + name) << "x";
     }
     // Names as the file system spells them; those a campaign could not name are left out.
-    for (const char* name : {"miss\xC3\xA3o.cfm", "\xE4\xBB\xBB.cfm", "a,b.cfm", " lead.cfm", "q\"x.cfm", ".cfm",
-                             "<-MISS>.cfm", "tail .cfm"}) {
+    for (const char* name : {"miss\xC3\xA3o.cfm", "\xE4\xBB\xBB.cfm", "a,b.cfm", " lead.cfm", "q\"x.cfm",
+                             ".cfm", "<-MISS>.cfm", "tail .cfm"}) {
         std::ofstream(folder + "/" + name) << "x";
     }
     std::filesystem::create_directory(folder + "/dir.cfm");

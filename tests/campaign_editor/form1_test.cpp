@@ -345,9 +345,10 @@ TEST_F(CampaignEditor, AccentedNamesAreSavedListedOpenedAndSavedBack)
     f.SaveTXT.setText(" Opera\xE7\xE3o Ironwood  "); // typed with blanks about it
     m_boxes.acknowledge();
     user::click(f.SaveOK);
-    const std::string expected = "<Campanha>\r\n\"Opera\xE7\xE3o Ironwood\"\r\n\"\"\r\n 2 \r\nTrue\r\n<-Campanha>\r\n"
-                                 "<Miss>\r\nMiss\xE3o um\r\n\xC1gua\r\n<-Miss>\r\n<Nomes>\r\nZo\xE9 Lef\xE8vre\r\n"
-                                 "Jo\xE3o\r\n<-Nomes>\r\n";
+    const std::string expected =
+        "<Campanha>\r\n\"Opera\xE7\xE3o Ironwood\"\r\n\"\"\r\n 2 \r\nTrue\r\n<-Campanha>\r\n"
+        "<Miss>\r\nMiss\xE3o um\r\n\xC1gua\r\n<-Miss>\r\n<Nomes>\r\nZo\xE9 Lef\xE8vre\r\n"
+        "Jo\xE3o\r\n<-Nomes>\r\n";
     EXPECT_EQ(fileBytes("Operação Ironwood.cfc"), expected);
     EXPECT_EQ(f.OpenDirectory.items(), (Names{"alpha.cfc", "beta.cfc", "Opera\xE7\xE3o Ironwood.cfc"}));
 
@@ -373,7 +374,8 @@ TEST_F(CampaignEditor, ANameWithoutWesternLettersIsShownAndRefused)
     Form1& f = form();
     user::click(f.OpenBut);
     const int entry = indexOf(f.OpenDirectory, "??.cfc");
-    const std::string message = "The name of this file has letters that can't be in a campaign's name: ??.cfc";
+    const std::string message =
+        "The name of this file has letters that can't be in a campaign's name: ??.cfc";
     user::click(f.OpenDirectory, entry);
     EXPECT_EQ(f.CampInfo.text(), message);
     m_boxes.acknowledge();
@@ -389,9 +391,11 @@ TEST_F(CampaignEditor, ANameWithoutWesternLettersIsShownAndRefused)
 // opens no mission file, so it lists and previews such a campaign as it stands.
 TEST_F(CampaignEditor, MissionNamesReachingOutsideAreListedAndNothingIsOpened)
 {
-    writeFile("odd.cfc", std::string("<Campanha>\r\n\"Odd\"\r\n\"X\"\r\n 3 \r\nTrue\r\n<-Campanha>\r\n<Miss>\r\n"
-                                     "../../../outside/secret\r\n..\\up\r\nm\0x\r\n<-Miss>\r\n<Nomes>\r\nAnn\r\n<-Nomes>\r\n",
-                                     118));
+    writeFile(
+        "odd.cfc",
+        std::string("<Campanha>\r\n\"Odd\"\r\n\"X\"\r\n 3 \r\nTrue\r\n<-Campanha>\r\n<Miss>\r\n"
+                    "../../../outside/secret\r\n..\\up\r\nm\0x\r\n<-Miss>\r\n<Nomes>\r\nAnn\r\n<-Nomes>\r\n",
+                    118));
     Form1& f = form();
     user::click(f.OpenBut);
     user::click(f.OpenDirectory, indexOf(f.OpenDirectory, "odd.cfc"));

@@ -278,13 +278,16 @@ TEST_F(Sequence, AMissionNameReachingOutsideTheCampaignFolderIsAMissingMission)
 
 TEST_F(Sequence, AMissionWithAnAccentedNameIsBriefed)
 {
-    write("arquivos/campanha/Opera\xC3\xA7\xC3\xA3o.cfm", missionBytes("Opera\xE7\xE3o", "Z\xE9", "1", "Avan\xE7" "ar."));
+    write("arquivos/campanha/Opera\xC3\xA7\xC3\xA3o.cfm", missionBytes("Opera\xE7\xE3o", "Z\xE9", "1",
+                                                                       "Avan\xE7"
+                                                                       "ar."));
     campaign({"opera\xE7\xE3o"}, 1);
     state.CurrentMission = 1;
     seq.BmainDo();
     EXPECT_EQ(seq.kind(), BriefingSequence::Kind::Briefing);
     EXPECT_EQ(seq.BriefTitle, "Opera\xE7\xE3o");
-    EXPECT_EQ(seq.BriefSummary, "Avan\xE7" "ar.");
+    EXPECT_EQ(seq.BriefSummary, "Avan\xE7"
+                                "ar.");
 }
 
 // The window on a manual clock.

@@ -179,7 +179,8 @@ TEST_F(SaveDialog, AnExistingFileInAnyLetterCaseALinkOrAReadOnlyFile)
             EXPECT_FALSE(save.visible());
         } else {
             EXPECT_EQ(bytes, "old");
-            EXPECT_NE(boxes.shown()[1].text.find("Permission denied"), std::string::npos) << boxes.shown()[1].text;
+            EXPECT_NE(boxes.shown()[1].text.find("Permission denied"), std::string::npos)
+                << boxes.shown()[1].text;
             EXPECT_EQ(boxes.shown()[1].icon, ui::MsgIcon::Critical);
             EXPECT_TRUE(model.Modified);
             EXPECT_TRUE(save.visible());

@@ -147,8 +147,8 @@ TEST_F(Folder, FindsTheFileOfANameExactlyThenInAnyLetterCaseAndNeverOutside)
         {"\xFAltimo.cfm", "\xC3\x9Altimo.cfm"},
         {"\xDAltimo.CFM", "\xC3\x9Altimo.cfm"},
         {"\xFAnico.cfm", "\xDAnico.cfm"},
-        {"twin.cfm", "twin.cfm"},       // the exact name wins over its twins
-        {"tWIN.cfm", "TWIN.CFM"},       // else the first in byte order
+        {"twin.cfm", "twin.cfm"},        // the exact name wins over its twins
+        {"tWIN.cfm", "TWIN.CFM"},        // else the first in byte order
         {"novo \xE9.cfm", "novo é.cfm"}, // a new file gets the file system's spelling
     };
     for (const auto& c : cases) {
@@ -158,8 +158,9 @@ TEST_F(Folder, FindsTheFileOfANameExactlyThenInAnyLetterCaseAndNeverOutside)
 
     put("inside.cfm");
     std::ofstream(m_dir / "outside.cfm") << "secret";
-    const std::string outside[] = {"../outside.cfm", "..\\outside.cfm", "..", ".", "",
-                                   std::string("inside.cfm\0.txt", 15), "sub/inside.cfm"};
+    const std::string outside[] = {
+        "../outside.cfm", "..\\outside.cfm", "..", ".", "", std::string("inside.cfm\0.txt", 15),
+        "sub/inside.cfm"};
     for (const std::string& name : outside) {
         EXPECT_EQ(pathInFolder(folder(), name), std::nullopt) << name;
     }

@@ -129,12 +129,14 @@ TEST(FileListBox, ShowsEveryNameReadablyAndGivesTheFileThatIsThere)
     FolderForm form;
     form.files.setPattern("*.cfm");
     form.files.setPath(dir.path().toStdString());
-    ASSERT_EQ(form.files.items(), (std::vector<std::string>{"??.cfm", "??.cfm", "miss\xE3o.cfm", "Zulu.cfm"}));
+    ASSERT_EQ(form.files.items(),
+              (std::vector<std::string>{"??.cfm", "??.cfm", "miss\xE3o.cfm", "Zulu.cfm"}));
     QStringList shown;
     for (int row = 0; row < form.files.listWidget()->count(); ++row) {
         shown << form.files.listWidget()->item(row)->text();
     }
-    EXPECT_EQ(shown, (QStringList{"??.cfm", QString::fromUtf8("任务.cfm"), QString::fromUtf8("missão.cfm"), "Zulu.cfm"}));
+    EXPECT_EQ(shown, (QStringList{"??.cfm", QString::fromUtf8("任务.cfm"), QString::fromUtf8("missão.cfm"),
+                                  "Zulu.cfm"}));
 
     const std::string folder = dir.path().toStdString();
     form.files.setListIndex(1);
