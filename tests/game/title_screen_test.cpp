@@ -228,9 +228,11 @@ TEST_F(TitleWindow, AccentedNamesAreListedAndStartedNamesWithoutWesternLettersAr
           "<Miss>\r\nmiss\xE3o 1\r\n<-Miss>\r\n<Nomes>\r\nZo\xE9\r\n<-Nomes>\r\n");
     write("arquivos/campanha/\xE4\xBB\xBB\xE5\x8A\xA1.cfc", "<Campanha>\r\n\"Chinese\"\r\n");
     write("arquivos/campanha/??.cfc", "<Campanha>\r\n\"Marks\"\r\n\"Q\"\r\n");
+    write("arquivos/campanha/gone.cfc", "<Campanha>\r\n\"Gone\"\r\n");
     title->campainList().refresh();
     EXPECT_EQ(title->campainList().items(),
-              (std::vector<std::string>{"??.cfc", "??.cfc", "alpha.cfc", "broken.cfc", "miss\xE3o.cfc"}));
+              (std::vector<std::string>{"??.cfc", "??.cfc", "alpha.cfc", "broken.cfc", "gone.cfc",
+                                        "miss\xE3o.cfc"}));
 
     actions[5] = [this] { user::click(title->runGame()); };
     actions[40] = [this] { user::click(title->campainList(), 1); };
@@ -242,6 +244,9 @@ TEST_F(TitleWindow, AccentedNamesAreListedAndStartedNamesWithoutWesternLettersAr
         EXPECT_FALSE(title->animation().Started);
         user::click(title->campainList(), 0);
         EXPECT_EQ(title->campInfo().text(), "Marks\r\nQ");
+        std::filesystem::remove(path("arquivos/campanha/gone.cfc")); // gone since it was listed
+        user::click(title->campainList(), entry("gone.cfc"));
+        EXPECT_EQ(title->campInfo().text(), "Cannot read the file:\r\ngone.cfc");
         user::click(title->campainList(), entry("miss\xE3o.cfc"));
         EXPECT_EQ(title->campInfo().text(), "Opera\xE7\xE3o\r\nZ\xE9");
     };

@@ -1,6 +1,7 @@
 #include "platform/text/file_names.h"
 
 #include "platform/text/codepage.h"
+#include "platform/text/text_file.h"
 
 #include <gtest/gtest.h>
 
@@ -164,6 +165,21 @@ TEST_F(Folder, FindsTheFileOfANameExactlyThenInAnyLetterCaseAndNeverOutside)
     for (const std::string& name : outside) {
         EXPECT_EQ(pathInFolder(folder(), name), std::nullopt) << name;
     }
+}
+
+// A name of 250 letters fits the file system when its letters are plain; with accents (two bytes
+// each on disk) it does not, and the write says so and leaves nothing behind.
+TEST_F(Folder, ALongNameIsWrittenOrRefusedWithTheReason)
+{
+    const std::string plain(250, 'a');
+    const std::string accented(250, '\xE3');
+    ASSERT_TRUE(writeFileAtomic(pathInFolder(folder(), plain + ".cfm").value(), "m").ok);
+    EXPECT_EQ(listFolder(folder()).at(0).name, plain + ".cfm");
+
+    const WriteResult result = writeFileAtomic(pathInFolder(folder(), accented + ".cfm").value(), "m");
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.error, "File name too long");
+    EXPECT_EQ(listFolder(folder()).size(), 1u);
 }
 
 } // namespace
