@@ -93,6 +93,7 @@ CampaignStart startCampaign(GameState& state, const std::string& bytes, bool see
     state.CurrentMission = 1;
     state.MissionOver = false;
     state.CampaignOver = false;
+    state.NewCampaign = true; // no kills of another campaign are credited to this one's soldiers
     return result;
 }
 

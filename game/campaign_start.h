@@ -44,7 +44,8 @@ struct CampaignStart
 
 // Starts a campaign from the bytes of its file: clears the campaign state, stores the missions
 // (up to "<-Miss>") and the names (up to "<-Nomes>"), each list kept to what the state holds, and
-// shuffles the roster unless the order flag reads "true". `CurrentMission` becomes 1.
+// shuffles the roster unless the order flag reads "true". `CurrentMission` becomes 1, and the
+// campaign begins with no kills (`NewCampaign`).
 // `seedFromTime` seeds the random numbers from the time of day before a shuffle.
 CampaignStart startCampaign(GameState& state, const std::string& bytes, bool seedFromTime = true);
 

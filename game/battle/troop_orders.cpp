@@ -268,10 +268,14 @@ void KillDoll(Battle& battle, int i)
     for (int k = i; k < oldCount; ++k)
         moveSlot(s, k, k + 1);
     if (i <= oldCount) {
-        // The slot left behind holds nobody.
+        // The slot left behind holds nobody: no soldier, no name and no kills, so the tally at the
+        // next mission start credits the soldier who moved down once.
         s.Alive[oldCount] = false;
         s.Moving[oldCount] = 0;
         s.JustFired[oldCount] = false;
+        s.SoldierName[oldCount].clear();
+        s.Kills[oldCount] = 0;
+        s.MedalLevel[oldCount] = 0;
         s.TroopCount = oldCount - 1;
     }
 }
