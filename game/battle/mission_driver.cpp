@@ -42,6 +42,14 @@ void resetMission(GameState& game, BattleState& s)
     s.Spread = 0;
     s.FirePressUnseen = s.MovePressUnseen = false;
     s.FireReleaseDue = s.MoveReleaseDue = false;
+    // The menu of the last mission (left open by its QUIT) and the frame's counters start anew.
+    s.MenuOpen = false;
+    s.MenuStage.clear();
+    s.MenuLeft = s.MenuRight = s.MenuTop = s.MenuBottom = 0;
+    s.IdleFrames = 0;
+    s.FramesSinceMove = 0;
+    s.TrailTimer = 0;
+    s.ScreenText.clear();
 }
 
 void readyTroop(GameState& game, BattleState& s)

@@ -220,6 +220,12 @@ TEST_F(MissionDriverTest, MissionStartResetsTheBattleAndReadiesTheTroop)
     s.ShotsFired = 9;
     s.DefeatFlag = true;
     game.InGame = false;
+    // Left by the last mission: its menu closing after QUIT, its frame counters.
+    s.MenuOpen = true;
+    s.MenuStage = "17";
+    s.IdleFrames = 70;
+    s.FramesSinceMove = 90;
+    s.TrailTimer = 7;
 
     hooks.frame = [&] {
         // What the first frame sees.
@@ -238,6 +244,11 @@ TEST_F(MissionDriverTest, MissionStartResetsTheBattleAndReadiesTheTroop)
         EXPECT_EQ(s.BulletSpeed, 10);
         EXPECT_FLOAT_EQ(s.ViewScaleX, 2);
         EXPECT_FLOAT_EQ(s.ViewScaleY, 2);
+        EXPECT_FALSE(s.MenuOpen);
+        EXPECT_EQ(s.MenuStage, "");
+        EXPECT_EQ(s.IdleFrames, 0);
+        EXPECT_EQ(s.FramesSinceMove, 0);
+        EXPECT_EQ(s.TrailTimer, 0);
         for (int k = 1; k <= 10; ++k) {
             EXPECT_FLOAT_EQ(s.LeaderTrail[k][1], s.SoldierX[k]);
             EXPECT_FLOAT_EQ(s.LeaderTrail[k][2], s.SoldierY[k]);
