@@ -122,9 +122,11 @@ TEST(EnemyAi, KindsMoveAndPointTheEnemy)
     const DollRecord& d = s.Dolls[1];
     s.CameraX = 40;
     s.CameraY = 50;
+    s.Dolls[1].Firing = true; // a walk puts the rifle down
 
     EnemyAiPhase(h.battle);
     EXPECT_TRUE(d.Walking);
+    EXPECT_FALSE(d.Firing);
     EXPECT_FLOAT_EQ(d.TargetX, 235);
     EXPECT_FLOAT_EQ(d.TargetY, 200);
     EXPECT_NEAR(d.Heading, CalcANG(235, 200, d.X + 6, d.Y + 7), 1e-4);
@@ -331,6 +333,42 @@ TEST(EnemyBehaviour, FiresAgainAtANearSoldierWhateverItDidBefore)
         }
         EXPECT_NE(firstAfter, 0) << "no shot at the soldier";
         EXPECT_LE(firstAfter, c.from + c.within);
+    }
+}
+
+// The flash of a shot at a soldier shows on the side of the enemy that faces him.
+TEST(EnemyBehaviour, ItsShotFlashesOnTheSideFacingTheSoldier)
+{
+    const std::pair<float, float> soldiers[] = {{-50, 0}, {35, -35}, {0, 50}}; // west, north-east, south
+    for (auto [dx, dy] : soldiers) {
+        SCOPED_TRACE(testing::Message() << "soldier at " << dx << ", " << dy);
+        FrameHarness h;
+        h.start(guardMission({"0000,03,10,10"}, true));
+        h.battle.sheets = sprite_test::makeSheets();
+        BattleState& s = h.s();
+        s.MainFrame = s.MainMap;
+        const DollRecord& d = s.Dolls[1];
+        s.SoldierX[1] = d.X + dx;
+        s.SoldierY[1] = d.Y + dy;
+        for (int f = 0; f < 20 && s.BulletIndex == 0; ++f) {
+            s.MainFrame.clear(sprite_test::Background);
+            EnemyBehaviour(h.battle, 1);
+        }
+        ASSERT_EQ(s.BulletIndex, 1);
+        // The flash's pixels, seen from the enemy's point (the flash stands 10 pixels higher).
+        double sumX = 0, sumY = 0;
+        int count = 0;
+        const platform::gfx::Rgb flash = sprite_test::cellColour(sprite_test::Fires, 0, 1);
+        for (int y = 0; y < s.MainFrame.height(); ++y)
+            for (int x = 0; x < s.MainFrame.width(); ++x)
+                if (s.MainFrame.pixel(x, y) == flash) {
+                    sumX += x - d.X;
+                    sumY += y + 10 - d.Y;
+                    ++count;
+                }
+        ASSERT_GT(count, 0);
+        const double towards = (sumX * dx + sumY * dy) / count / std::hypot(dx, dy);
+        EXPECT_GT(towards, 6) << "the flash lies " << towards << " pixels towards the soldier";
     }
 }
 
