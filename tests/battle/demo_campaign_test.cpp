@@ -566,6 +566,8 @@ TEST(DemoHarlowBridge, GunnerTurnsOnTheTroopOnceItCrossesAndTheDumpWinsTheMissio
     b.leaderTo(20, 15);
     b.h.frames(3);
     EXPECT_EQ(b.s().Dolls[gunner].AiName, "gunner_alert");
+    EXPECT_TRUE(b.s().Dolls[gunner].ScriptedFire) << "he shouts and takes a moment to turn";
+    b.h.frames(20);
     EXPECT_FALSE(b.s().Dolls[gunner].ScriptedFire);
     b.shootEnemy("02,23,12");
     b.h.frames(60);
@@ -581,6 +583,8 @@ TEST(DemoHarlowBridge, GunnerTurnsOnTheTroopOnceItCrossesAndTheDumpWinsTheMissio
     EXPECT_TRUE(b.shown("The fuel dump is burning. Good work!"));
 }
 
+// Once his moment of surprise has passed, the alerted gunner fires at a squad near him within a
+// shot's countdown, whatever his sweep was doing when the alert came.
 TEST(DemoHarlowBridge, AlertedGunnerFiresAtSoldiersNearHimWithinAShotsCountdown)
 {
     DemoBattle b(Missions[1]);
@@ -599,6 +603,9 @@ TEST(DemoHarlowBridge, AlertedGunnerFiresAtSoldiersNearHimWithinAShotsCountdown)
         s.SoldierY[k] = d.Y + static_cast<float>(k - 1);
         s.Moving[k] = 0;
     }
+    for (int f = 0; f < 40 && d.ScriptedFire; ++f)
+        b.h.frames();
+    ASSERT_FALSE(d.ScriptedFire) << "the gunner still holds his fire";
     int shotIn = 0;
     for (int f = 1; f <= 20 && shotIn == 0; ++f) {
         const int before = s.BulletIndex;
