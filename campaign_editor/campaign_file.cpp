@@ -1,6 +1,7 @@
 #include "campaign_editor/campaign_file.h"
 
 #include "platform/text/codepage.h"
+#include "platform/text/file_names.h"
 #include "platform/text/text_file.h"
 #include "platform/text/vb.h"
 
@@ -34,6 +35,23 @@ std::size_t missionCount(const std::string& item)
 }
 
 } // namespace
+
+bool fitsCampaignFile(const CampaignRecord& campaign)
+{
+    for (const std::string* text : {&campaign.name, &campaign.author, &campaign.namesText}) {
+        if (text->find('"') != std::string::npos) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool campaignCanName(std::string_view missionName)
+{
+    return platform::text::isPlainFileName(missionName) &&
+           missionName.find_first_of(",\"") == std::string_view::npos && missionName.front() != ' ' &&
+           platform::text::compareNoCase(missionName, "<-Miss>") != 0;
+}
 
 std::vector<std::string> splitSoldierNames(std::string_view namesText)
 {

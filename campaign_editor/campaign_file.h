@@ -16,6 +16,17 @@ constexpr std::size_t kMaxSoldierName = 15;
 constexpr std::size_t kMaxMissions = 1000;
 constexpr std::size_t kMaxNames = 5000;
 
+// The campaign's name and author are written between double quotes and its soldier names are read
+// back as items, nothing escaped: a double quote in any of them would cut it short on reading, so
+// the editor refuses it. The message in the editor's words.
+inline constexpr const char* QuoteInTextMessage = "Don't put \" in the texts";
+bool fitsCampaignFile(const CampaignRecord& campaign);
+
+// True when a mission of that name can be listed in a campaign and read back as the same name: a
+// plain file name without commas or double quotes, not starting with a blank, and not the tag that
+// closes the list.
+bool campaignCanName(std::string_view missionName);
+
 // Splits the soldier-names box into names: items separated by commas and line ends, leading
 // blanks dropped, surrounding quotes removed, each cut to 15 characters. Empty items (empty or
 // blank-only lines, two commas in a row) are skipped: every name typed is kept, in order, and no

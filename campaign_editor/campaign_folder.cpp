@@ -1,10 +1,11 @@
 #include "campaign_editor/campaign_folder.h"
 
+#include "campaign_editor/campaign_file.h"
+
 #include "platform/text/codepage.h"
+#include "platform/text/file_names.h"
 
 #include <algorithm>
-#include <filesystem>
-#include <system_error>
 
 namespace cadrell {
 
@@ -15,20 +16,14 @@ std::string campaignFolder(const std::string& programsFolder)
 
 std::vector<std::string> listFiles(const std::string& folder, std::string_view extension)
 {
-    namespace fs = std::filesystem;
     std::vector<std::string> names;
-    std::error_code error;
-    fs::directory_iterator it(fs::path(folder), error);
-    if (error) {
-        return names;
-    }
     const std::string wanted = platform::text::lowerCase(extension);
-    for (const fs::directory_entry& entry : it) {
-        std::error_code typeError;
-        if (!entry.is_regular_file(typeError)) {
+    for (const platform::text::FolderFile& file : platform::text::listFolder(folder)) {
+        // A name with letters the code page lacks cannot be named by a campaign or typed in a box.
+        if (!file.name) {
             continue;
         }
-        const std::string name = entry.path().filename().string();
+        const std::string& name = *file.name;
         if (name.size() < wanted.size() ||
             platform::text::lowerCase(name.substr(name.size() - wanted.size())) != wanted) {
             continue;
@@ -46,7 +41,10 @@ std::vector<std::string> listMissionNames(const std::string& folder)
 {
     std::vector<std::string> names;
     for (const std::string& file : listFiles(folder, ".cfm")) {
-        names.push_back(stripExtension(file));
+        std::string name = stripExtension(file);
+        if (campaignCanName(name)) {
+            names.push_back(std::move(name));
+        }
     }
     return names;
 }
@@ -68,6 +66,9 @@ std::optional<std::string> fileNameRefusal(std::string_view name)
         if (std::string_view("\\/:*?<>|\"").find(c) != std::string_view::npos) {
             return "\\ / : * ? < > | are invalid caracters.";
         }
+    }
+    if (!platform::text::isPlainFileName(name)) {
+        return "\\ / : * ? < > | are invalid caracters."; // a control character
     }
     return std::nullopt;
 }

@@ -15,11 +15,12 @@ inline constexpr std::string_view kNoName = "semnome";
 // "<programs>/arquivos/campanha".
 std::string campaignFolder(const std::string& programsFolder);
 
-// File names in `folder` ending in `extension` (letter case ignored), sorted, extension included.
-// A missing folder gives none.
+// File names (Windows-1252) in `folder` ending in `extension` (letter case ignored), sorted,
+// extension included. A missing folder gives none; a name with letters the code page lacks is left
+// out.
 std::vector<std::string> listFiles(const std::string& folder, std::string_view extension);
 
-// Mission names (file names less ".cfm") of the mission files in `folder`.
+// Mission names (file names less ".cfm") of the mission files in `folder` that a campaign can name.
 std::vector<std::string> listMissionNames(const std::string& folder);
 
 // A file name less its last four characters (".cfm", ".cfc").

@@ -4,6 +4,7 @@
 #include "campaign_editor/campaign_folder.h"
 
 #include "platform/text/text_file.h"
+#include "platform/text/vb.h"
 #include "platform/ui/message_boxes.h"
 
 #include <utility>
@@ -16,6 +17,12 @@ namespace {
 
 constexpr std::string_view kTitle = "Editor";
 
+// Said, followed by the name, when the file picked has letters a campaign's name cannot hold.
+std::string unusableNameMessage(const platform::text::FolderFile& file)
+{
+    return "The name of this file has letters that can't be in a campaign's name: " + file.shownText();
+}
+
 } // namespace
 
 CampaignSession::CampaignSession(std::string folder) : m_folder(std::move(folder)), m_currentName(kNoName) {}
@@ -25,21 +32,29 @@ bool CampaignSession::hasName() const
     return m_currentName != kNoName;
 }
 
-std::string CampaignSession::pathOf(const std::string& name) const
+std::optional<std::string> CampaignSession::pathOf(const std::string& name) const
 {
-    return m_folder + "/" + name + ".cfc";
+    return platform::text::pathInFolder(m_folder, name + ".cfc");
 }
 
-CampaignSession::SaveResult CampaignSession::save(const std::string& name, const CampaignRecord& campaign)
+CampaignSession::SaveResult CampaignSession::save(const std::string& typed, const CampaignRecord& campaign)
 {
     const bool inPlace = std::exchange(m_saveInPlace, false);
+    const std::string name = inPlace ? typed : vb::trim(typed);
 
     if (const auto refusal = fileNameRefusal(name)) {
         ui::msgBox(*refusal, ui::MsgButtons::Ok, ui::MsgIcon::Critical, kTitle);
         return SaveResult::Refused;
     }
-    const std::string path = pathOf(name);
-    if (!inPlace && platform::text::fileExists(path)) {
+    if (!fitsCampaignFile(campaign)) {
+        ui::msgBox(QuoteInTextMessage, ui::MsgButtons::Ok, ui::MsgIcon::Critical, kTitle);
+        return SaveResult::Refused;
+    }
+    const std::optional<std::string> path = pathOf(name);
+    if (!path) {
+        return SaveResult::Refused; // the name checks let no such name through
+    }
+    if (!inPlace && platform::text::fileExists(*path)) {
         const ui::MsgAnswer answer = ui::msgBox("This campaign already exist.\rOverwrite?",
                                                 ui::MsgButtons::YesNo, ui::MsgIcon::Question, "Overwright?");
         if (answer != ui::MsgAnswer::Yes) {
@@ -48,10 +63,11 @@ CampaignSession::SaveResult CampaignSession::save(const std::string& name, const
     }
 
     const platform::text::WriteResult written =
-        platform::text::writeFileAtomic(path, writeCampaign(campaign));
+        platform::text::writeFileAtomic(*path, writeCampaign(campaign));
     if (!written.ok) {
-        ui::msgBox("The campaign could not be saved to " + path + ":\r\n" + written.error, ui::MsgButtons::Ok,
-                   ui::MsgIcon::Critical, kTitle);
+        ui::msgBox("The campaign could not be saved to " + platform::text::shownText(*path) + ":\r\n" +
+                       written.error,
+                   ui::MsgButtons::Ok, ui::MsgIcon::Critical, kTitle);
         return SaveResult::Failed;
     }
     m_currentName = name;
@@ -59,24 +75,31 @@ CampaignSession::SaveResult CampaignSession::save(const std::string& name, const
     return SaveResult::Saved;
 }
 
-bool CampaignSession::open(const std::string& fileName, CampaignRecord& campaign)
+bool CampaignSession::open(const platform::text::FolderFile& file, CampaignRecord& campaign)
 {
-    const std::string path = m_folder + "/" + fileName;
-    std::string bytes;
-    if (!platform::text::readFile(path, bytes)) {
-        ui::msgBox("The campaign " + path + " could not be read.", ui::MsgButtons::Ok, ui::MsgIcon::Critical,
-                   kTitle);
+    if (!file.name) {
+        // The campaign could never be saved back under its name.
+        ui::msgBox(unusableNameMessage(file), ui::MsgButtons::Ok, ui::MsgIcon::Critical, kTitle);
         return false;
     }
-    m_currentName = stripExtension(fileName);
+    std::string bytes;
+    if (!platform::text::readFile(m_folder + "/" + file.onDisk, bytes)) {
+        ui::msgBox("The campaign " + *file.name + " could not be read.", ui::MsgButtons::Ok,
+                   ui::MsgIcon::Critical, kTitle);
+        return false;
+    }
+    m_currentName = stripExtension(*file.name);
     readCampaign(bytes, campaign);
     return true;
 }
 
-std::string CampaignSession::preview(const std::string& fileName) const
+std::string CampaignSession::preview(const platform::text::FolderFile& file) const
 {
+    if (!file.name) {
+        return unusableNameMessage(file);
+    }
     std::string bytes;
-    if (!platform::text::readFile(m_folder + "/" + fileName, bytes)) {
+    if (!platform::text::readFile(m_folder + "/" + file.onDisk, bytes)) {
         return {};
     }
     return previewCampaign(bytes);

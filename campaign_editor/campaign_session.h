@@ -5,6 +5,9 @@
 
 #include "campaign_editor/campaign_record.h"
 
+#include "platform/text/file_names.h"
+
+#include <optional>
 #include <string>
 
 namespace cadrell {
@@ -24,24 +27,28 @@ public:
     bool saveInPlace() const { return m_saveInPlace; }
     void setSaveInPlace(bool inPlace) { m_saveInPlace = inPlace; }
 
-    // Path of the campaign file called `name` (no extension).
-    std::string pathOf(const std::string& name) const;
+    // Path of the campaign file called `name` (no extension) as the folder holds it, in any letter
+    // case; nothing when the name cannot be a file of the folder.
+    std::optional<std::string> pathOf(const std::string& name) const;
 
     enum class SaveResult {
         Refused, // a bad name, or the user chose not to overwrite: nothing was written
         Failed,  // the file could not be written; the previous file is as it was
         Saved,
     };
-    // Checks the name, asks before overwriting another campaign, writes the file and says "ok".
-    // A saved file becomes the current campaign. Ends any save in place.
+    // Checks the name (typed names are taken without the blanks at their ends) and the texts,
+    // asks before overwriting another campaign (the file of that name in any letter case), writes
+    // the file and says "ok". A saved file becomes the current campaign. Ends any save in place.
     SaveResult save(const std::string& name, const CampaignRecord& campaign);
 
-    // Reads the campaign file `fileName` (with its extension) into `campaign` and makes it the
-    // current campaign. False, with a message, when the file cannot be read; nothing changes then.
-    bool open(const std::string& fileName, CampaignRecord& campaign);
+    // Reads the campaign file `file` of the folder into `campaign` and makes it the current
+    // campaign. False, with a message, when its name has letters a campaign's name cannot hold or
+    // it cannot be read; nothing changes then.
+    bool open(const platform::text::FolderFile& file, CampaignRecord& campaign);
 
-    // The three lines describing the campaign file `fileName`; empty when it cannot be read.
-    std::string preview(const std::string& fileName) const;
+    // The three lines describing the campaign file `file`; empty when it cannot be read, and why
+    // when its name cannot be used.
+    std::string preview(const platform::text::FolderFile& file) const;
 
 private:
     std::string m_folder;

@@ -299,9 +299,8 @@ void Form1::OpenCancel_Click()
 
 void Form1::OpenDirectory_Click()
 {
-    const std::string file = OpenDirectory.fileName();
-    if (!file.empty()) {
-        CampInfo.setText(m_session.preview(file));
+    if (const std::optional<platform::text::FolderFile> file = OpenDirectory.selectedFile()) {
+        CampInfo.setText(m_session.preview(*file));
     }
 }
 
@@ -312,12 +311,12 @@ void Form1::OpenDirectory_DblClick()
 
 void Form1::OpenOK_Click()
 {
-    const std::string file = OpenDirectory.fileName();
-    if (file.empty()) {
+    const std::optional<platform::text::FolderFile> file = OpenDirectory.selectedFile();
+    if (!file) {
         return;
     }
     CampaignRecord c = campaign();
-    if (!m_session.open(file, c)) {
+    if (!m_session.open(*file, c)) {
         return;
     }
     CampainNameTXT.setText(c.name);

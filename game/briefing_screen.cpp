@@ -95,10 +95,9 @@ void BriefingSequence::BmainDo(const std::string& problem)
     problemText = problem;
     const std::string name = missionName(m_state);
     if (!name.empty() && problemText.empty()) {
-        const std::string path =
-            platform::text::resolveCaseInsensitive(campaignFolder(m_state) + name + ".cfm");
+        const std::optional<std::string> path = missionFilePath(m_state, name);
         std::string bytes;
-        if (platform::text::readFile(path, bytes)) {
+        if (path && platform::text::readFile(*path, bytes)) {
             const MissionBrief brief = readMissionBrief(bytes);
             BriefTitle = brief.title;
             BriefAuthor = brief.author;

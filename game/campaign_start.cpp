@@ -1,6 +1,7 @@
 #include "game/campaign_start.h"
 
 #include "platform/text/codepage.h"
+#include "platform/text/file_names.h"
 #include "platform/text/text_file.h"
 #include "platform/text/vb.h"
 
@@ -14,6 +15,13 @@ using platform::text::TextReader;
 std::string campaignFolder(const GameState& state)
 {
     return state.dataPath("arquivos/campanha/");
+}
+
+std::optional<std::string> missionFilePath(const GameState& state, const std::string& name)
+{
+    if (!platform::text::isPlainFileName(name))
+        return std::nullopt;
+    return platform::text::pathInFolder(campaignFolder(state), name + ".cfm");
 }
 
 bool isCampaignFile(const std::string& bytes)
@@ -85,6 +93,7 @@ CampaignStart startCampaign(GameState& state, const std::string& bytes, bool see
     state.CurrentMission = 1;
     state.MissionOver = false;
     state.CampaignOver = false;
+    state.NewCampaign = true; // no kills of another campaign are credited to this one's soldiers
     return result;
 }
 

@@ -6,12 +6,19 @@
 #include "game/game_state.h"
 #include "platform/clock/random.h"
 
+#include <optional>
 #include <string>
 
 namespace tolvar {
 
 // The folder of missions and campaigns: the programs' folder and "arquivos/campanha/".
 std::string campaignFolder(const GameState& state);
+
+// The mission file that a campaign's mission name stands for: the name and ".cfm" in the campaign
+// folder, in any letter case. A campaign never reaches outside its folder: nothing for a name
+// that is not a plain file name (a slash of either kind, a NUL or other control byte, "." or
+// ".."), which is then a missing mission.
+std::optional<std::string> missionFilePath(const GameState& state, const std::string& name);
 
 // True when the bytes begin as a campaign file does (its first item is "<Campanha>" in any letter
 // case). Empty files, binary files and other texts are not campaigns.
@@ -37,7 +44,8 @@ struct CampaignStart
 
 // Starts a campaign from the bytes of its file: clears the campaign state, stores the missions
 // (up to "<-Miss>") and the names (up to "<-Nomes>"), each list kept to what the state holds, and
-// shuffles the roster unless the order flag reads "true". `CurrentMission` becomes 1.
+// shuffles the roster unless the order flag reads "true". `CurrentMission` becomes 1, and the
+// campaign begins with no kills (`NewCampaign`).
 // `seedFromTime` seeds the random numbers from the time of day before a shuffle.
 CampaignStart startCampaign(GameState& state, const std::string& bytes, bool seedFromTime = true);
 

@@ -47,6 +47,9 @@ struct GameState
     bool MissionOver = false; // ends the battle loop
     bool MissionWon = false;
     std::string CampAuthor; // author line of the chosen campaign file
+    // Set by a campaign start: the battle still holds the kills of the last mission played, which
+    // belong to an earlier campaign; the next mission start drops them instead of crediting them.
+    bool NewCampaign = false;
 
     // Settings (kept in arquivos/config.cfg).
     bool RandomTrack = false; // pick a random available track at every mission start

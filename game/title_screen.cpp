@@ -274,13 +274,12 @@ void Title::CampainList_Click()
     m_anim.CampainList_Click();
     m_campInfo->setText({});
     std::string bytes;
-    const bool read = platform::text::readFile(selectedPath(), bytes);
-    const CampaignHeader header = read ? readCampaignHeader(bytes) : CampaignHeader{};
-    if (header.usable) {
+    if (const std::optional<std::string> problem = readSelected(bytes)) {
+        m_campInfo->setText(*problem);
+    } else {
+        const CampaignHeader header = readCampaignHeader(bytes);
         m_campInfo->setText(header.name + "\r\n" + header.author);
         m_state.CampAuthor = header.author;
-    } else {
-        m_campInfo->setText("Not a campaign file:\r\n" + m_campainList->fileName());
     }
     placeControls();
 }
@@ -289,10 +288,11 @@ void Title::RunGame_Click()
 {
     m_anim.RunGame_Click(m_campainList->listIndex() >= 0, [this] {
         std::string bytes;
-        if (platform::text::readFile(selectedPath(), bytes) && startCampaign(m_state, bytes).ok)
+        const std::optional<std::string> problem = readSelected(bytes);
+        if (!problem && startCampaign(m_state, bytes).ok)
             return true;
-        // An unreadable file is not started; the box says why.
-        m_campInfo->setText("Not a campaign file:\r\n" + m_campainList->fileName());
+        // A file that cannot be used is not started; the box says why.
+        m_campInfo->setText(problem.value_or("Not a campaign file:\r\n" + m_campainList->fileName()));
         return false;
     });
     placeControls();
@@ -331,9 +331,19 @@ void Title::playSound(int n)
         m_sound->PlaySound(n);
 }
 
-std::string Title::selectedPath() const
+std::optional<std::string> Title::readSelected(std::string& bytes) const
 {
-    return campaignFolder(m_state) + m_campainList->fileName();
+    const std::optional<platform::text::FolderFile> file = m_campainList->selectedFile();
+    if (!file)
+        return "";
+    // A name with letters the game cannot show or write is not opened under another name.
+    if (!file->name)
+        return "Not a usable file name:\r\n" + file->shownText();
+    if (!platform::text::readFile(m_campainList->filePath(), bytes))
+        return "Cannot read the file:\r\n" + *file->name;
+    if (!isCampaignFile(bytes))
+        return "Not a campaign file:\r\n" + *file->name;
+    return std::nullopt;
 }
 
 } // namespace tolvar

@@ -16,6 +16,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace tolvar {
@@ -121,7 +122,8 @@ private:
     void placeControls();
     void drawPicture();
     void playSound(int n);
-    std::string selectedPath() const;
+    // Reads the selected campaign file; the text for the information box when it cannot be used.
+    std::optional<std::string> readSelected(std::string& bytes) const;
 
     GameState& m_state;
     SoundBank* m_sound;

@@ -15,9 +15,6 @@ namespace plotwright {
 
 namespace {
 
-// How long an idle turn waits for the next event, in milliseconds.
-constexpr int IdleWait = 5;
-
 constexpr int CursorSize = 12;
 constexpr int ButtonWidth = 56;
 constexpr int ButtonHeight = 25;
@@ -330,15 +327,12 @@ void FormMain::copyViewToCanvas(int width, int height)
 
 void FormMain::turn()
 {
+    m_pacing.turnBegins();
     CheckMouseEvent();
-    if (LeftDown || RightDown) {
-        ui::doEvents();
-    } else {
-        // Nothing is held: wait for the user's next event, briefly, so that an idle editor
-        // costs next to nothing.
-        ui::waitForEvents(IdleWait);
-    }
-    setEnabled(true);
+    m_pacing.letEventsRun(LeftDown || RightDown);
+    // The window is usable again after a dialog, except while a new mission waits for its
+    // settings: an edit made then would be wiped by the new mission without a question.
+    setEnabled(!m_model.NewPending);
     ShowView();
     m_model.NeedRedraw = true;
 }
@@ -429,8 +423,24 @@ void FormMain::ToolBar_MouseMove(int /*button*/, int /*shift*/, int x, int y)
 void FormMain::ToolBar_Click()
 {
     CurrentTile = paletteTileAt(ToolMouseX, ToolMouseY, CurrentTile);
-    Cursor.move(ToolBar.left() + ToolMouseX - Cursor.width() / 2,
-                ToolBar.top() + ToolMouseY - Cursor.height() / 2);
+    const PalettePoint clicked{ToolMouseX, ToolMouseY};
+    markCurrentTile(&clicked);
+}
+
+void FormMain::markCurrentTile(const PalettePoint* clicked)
+{
+    if (onPalette(CurrentTile)) {
+        const PalettePoint at = clicked != nullptr && onPaletteTile(*clicked, CurrentTile)
+                                    ? *clicked
+                                    : paletteTileMiddle(CurrentTile);
+        Cursor.move(ToolBar.left() + at.x - Cursor.width() / 2, ToolBar.top() + at.y - Cursor.height() / 2);
+    }
+    showPaletteMarker();
+}
+
+void FormMain::showPaletteMarker()
+{
+    Cursor.setVisible(EditModeIdx == EditMap && onPalette(CurrentTile));
 }
 
 Cell FormMain::pointerCell() const
@@ -442,6 +452,9 @@ void FormMain::AreaVisivel_MouseDown(int button, int /*shift*/, int x, int y)
 {
     m_pointerX = x;
     m_pointerY = y;
+    if (button == ui::kLeftButton || button == ui::kRightButton) {
+        m_bellRung = false;
+    }
     if (button == ui::kLeftButton) {
         LeftDown = true;
         m_leftUnseen = true;
@@ -454,6 +467,7 @@ void FormMain::AreaVisivel_MouseDown(int button, int /*shift*/, int x, int y)
     } else if (button == ui::kRightButton) {
         const Cell cell = clampToMap(pointerCell(), m_model);
         CurrentTile = static_cast<int>(vb::hexValue(m_model.Map(cell.x, cell.y).view()));
+        markCurrentTile();
         RightDown = true;
         m_rightUnseen = true;
     }
@@ -503,23 +517,35 @@ void FormMain::CheckMouseEvent()
     }
 }
 
+bool FormMain::pointerOnShownCell() const
+{
+    const int width = AreaVisivel.width();
+    const int height = AreaVisivel.height();
+    return m_pointerX >= 0 && m_pointerX < width && m_pointerY >= 0 && m_pointerY < height &&
+           cellShown(pointerCell(), HScroll.value(), VScroll.value(), width, height);
+}
+
+void FormMain::ringBell()
+{
+    if (!m_bellRung) {
+        m_bellRung = true;
+        ui::beep();
+    }
+}
+
 void FormMain::editByMouse()
 {
-    if (!LeftDown && !RightDown) {
+    // A held button dragged off the canvas (over its scroll bars, the palette, the panels) acts
+    // only once it is back: no cell out of the author's sight is edited.
+    if ((!LeftDown && !RightDown) || !pointerOnShownCell()) {
         return;
     }
-    const Cell raw = pointerCell();
-    const Cell cell = clampToMap(raw, m_model);
+    const Cell cell = clampToMap(pointerCell(), m_model);
     const std::string where = cellText(cell);
     const std::string plain = "Position: " + std::to_string(cell.x) + "," + std::to_string(cell.y);
     switch (EditModeIdx) {
     case EditMap: {
-        if (!LeftDown) {
-            break;
-        }
-        const int x0 = firstVisibleCell(HScroll.value());
-        const int y0 = firstVisibleCell(VScroll.value());
-        if (raw.x >= x0 && raw.x <= x0 + VisibleColumns - 1 && raw.y >= y0 && raw.y <= y0 + VisibleRows - 1) {
+        if (LeftDown) {
             m_model.Map(cell.x, cell.y) = vb::hex(CurrentTile);
             RefreshPoint(cell.x, cell.y);
         }
@@ -539,7 +565,7 @@ void FormMain::editByMouse()
         for (const int i : press.picked) {
             ObjList.setListIndex(i);
             ObjtCombo.setListIndex(kindOf(m_model.ObjList.at(i)) - 1);
-            ui::beep();
+            ringBell();
         }
         LeftDown = false;
         showCounts();
@@ -568,7 +594,7 @@ void FormMain::editByMouse()
                     break;
                 }
             }
-            ui::beep();
+            ringBell();
         }
         showCounts();
         LeftDown = false;
@@ -614,8 +640,8 @@ void FormMain::applyConditionPick(const ConditionPick& pick)
     if (pick.enableAddDo && m_targets.AddDo != nullptr) {
         m_targets.AddDo->setEnabled(true);
     }
-    for (int i = 0; i < pick.beeps; ++i) {
-        ui::beep();
+    if (pick.beeps > 0) {
+        ringBell();
     }
     ui::TextBox* box = nullptr;
     switch (pick.box) {
@@ -650,7 +676,7 @@ void FormMain::EditMode_Click(int index)
     switch (index) {
     case EditMap:
         ToolBar.show();
-        Cursor.show();
+        showPaletteMarker();
         break;
     case EditObjects:
         ObjtEditBox.show();

@@ -10,6 +10,7 @@
 // file commands hang on the command buttons' onClick; the settings and save dialogs are shown
 // through the ShowFormConfig and ShowFormSave hooks.
 
+#include "mission_editor/edit_loop_pacing.h"
 #include "mission_editor/files/mission_model.h"
 #include "mission_editor/map_canvas.h"
 #include "mission_editor/mouse_editing.h"
@@ -66,6 +67,8 @@ public:
     void Init();
     // One turn of the edit loop: the mouse edit, the pending events, the redraw.
     void turn();
+    // How the turns are paced (tests give a clock and an event wait of their own).
+    void setPacing(const EditLoopPacing& pacing) { m_pacing = pacing; }
     // Form_Load, then the edit loop until the window is closed. The program's exit code.
     int run();
     // True until the window's close ends the program.
@@ -198,6 +201,16 @@ private:
     // Cell under the pointer's last known place on the canvas, in Quadro's cells (not clamped).
     Cell pointerCell() const;
     void editByMouse();
+    // True while the pointer lies on the canvas over a cell whose tile the canvas shows.
+    bool pointerOnShownCell() const;
+    // The bell of a press on the map: however often a held button repeats its action, it
+    // rings once for the press.
+    void ringBell();
+    // Puts the palette's marker on CurrentTile, the tile that the left button paints: centred on
+    // the palette point `clicked` when that point lies on the tile, else on the tile's middle.
+    void markCurrentTile(const PalettePoint* clicked = nullptr);
+    // The marker is seen with the palette, while the current tile has a place on it.
+    void showPaletteMarker();
     void applyConditionPick(const ConditionPick& pick);
     void troopComboChosen(ui::ComboBox& combo, int& field);
 
@@ -216,6 +229,8 @@ private:
     bool m_rightUnseen = false;
     bool m_leftReleased = false; // its release, to take effect after that edit
     bool m_rightReleased = false;
+    bool m_bellRung = false; // the press being held has rung the bell
+    EditLoopPacing m_pacing;
     bool m_fromCode = false; // controls are being set from the model, not by the user
     bool m_running = true;
 };

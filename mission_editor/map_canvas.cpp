@@ -60,6 +60,22 @@ int paletteTileAt(int x, int y, int currentTile)
     return tile;
 }
 
+PalettePoint paletteTileMiddle(int tile)
+{
+    const int row = (tile - 1) / PaletteColumns;
+    const int column = (tile - 1) % PaletteColumns;
+    return {1 + column * CellPitch + TileStepX / 2, 1 + row * CellPitch + TileStepY / 2};
+}
+
+bool onPaletteTile(PalettePoint point, int tile)
+{
+    if (!onPalette(tile) || point.x < 0 || point.y < 0) {
+        return false;
+    }
+    return (tile - 1) / PaletteColumns == point.y / CellPitch &&
+           (tile - 1) % PaletteColumns == point.x / CellPitch;
+}
+
 MapCanvas::MapCanvas(MissionModel& model) : m_model(model), m_noTile(noTilePattern())
 {
     fitQuadro();

@@ -66,6 +66,22 @@ std::string windowCaption(const MissionModel& model);
 // below the five rows. Column 22 spills into the next row; tiles past 106 fall back to tile 1.
 int paletteTileAt(int x, int y, int currentTile);
 
+// A pixel of the palette picture.
+struct PalettePoint
+{
+    int x = 0;
+    int y = 0;
+};
+// True when tile number `tile` has a cell on the palette (1 .. 110).
+constexpr bool onPalette(int tile)
+{
+    return tile >= 1 && tile <= PaletteColumns * PaletteRows;
+}
+// The middle of the cell of tile `tile` (1 .. 110) on the palette.
+PalettePoint paletteTileMiddle(int tile);
+// True when `point` lies on the cell of tile `tile` or on the grid line above or left of it.
+bool onPaletteTile(PalettePoint point, int tile);
+
 class MapCanvas
 {
 public:

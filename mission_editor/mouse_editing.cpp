@@ -67,6 +67,15 @@ std::string cellText(Cell cell)
     return cellDigits(cell.x) + "," + cellDigits(cell.y);
 }
 
+bool cellShown(Cell cell, int scrollX, int scrollY, int width, int height)
+{
+    // The tile of cell (x, y) covers Quadro's pixels 21x - 20 .. 21x - 1 across, likewise down.
+    const auto overlaps = [](int n, int scroll, int size) {
+        return n * CellPitch - TileStepX <= scroll + size - 1 && n * CellPitch - 1 >= scroll;
+    };
+    return overlaps(cell.x, scrollX, width) && overlaps(cell.y, scrollY, height);
+}
+
 int kindOf(std::string_view listText)
 {
     return static_cast<int>(vb::val(vb::left(listText, 2)));

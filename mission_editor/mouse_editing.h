@@ -44,6 +44,9 @@ Cell clampToMap(Cell cell, const MissionModel& model);
 std::string cellDigits(int n);
 // "XX,YY".
 std::string cellText(Cell cell);
+// True when a canvas of `width` x `height` pixels showing Quadro from (scrollX, scrollY) shows
+// some of the tile of `cell`, not only the grid line above or left of it.
+bool cellShown(Cell cell, int scrollX, int scrollY, int width, int height);
 
 // A left press in the object mode. The list is changed in place.
 struct ObjectPress

@@ -102,9 +102,10 @@
 <-AniAI>
 <AniAI-gunner_alert>
 "0000,04,They're across the bridge! Fire!"
-"0000,05"
 "0000,09"
+"0000,10"
 "0001,03,20,15"
+"0002,05"
 <-AniAI>
 <AniAI-bank_patrol>
 "0000,01,22,24"

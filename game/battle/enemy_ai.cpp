@@ -288,13 +288,17 @@ void scriptedShot(Battle& battle, int e)
     d.AimFacing = static_cast<float>(s.Bullet[s.BulletIndex][3]);
 }
 
-// A shot at the soldier the enemy noticed; it notices again on a later frame.
+// A shot at the soldier the enemy noticed; it notices again on a later frame. A countdown that
+// did not come from noticing (a scripted burst lifted by "the troop is near") has no soldier to
+// aim at, nor has one whose soldier has fallen since: no shot, and the enemy looks again.
 void shotAtTroop(Battle& battle, int e)
 {
     BattleState& s = *battle.state;
     DollRecord& d = s.Dolls[e];
     d.FireDelay = 0;
-    const int target = std::clamp(d.TargetSoldier, 0, MaxSoldiers);
+    const int target = d.TargetSoldier;
+    if (target < 1 || target > std::min(s.TroopCount, MaxSoldiers) || !s.Alive[target])
+        return;
     const int ox = scatter(battle);
     const int oy = scatter(battle);
     s.AimX = toInteger(s.SoldierX[target] + ox);
@@ -352,7 +356,11 @@ void EnemyBehaviour(Battle& battle, int e)
     BattleState& s = *battle.state;
     DollRecord& d = s.Dolls[e];
     notice(battle, e);
-    if (d.FireDelay > 1)
+    // The countdown runs towards a shot; an enemy that stopped firing (a walk, a stop-firing line)
+    // has no shot coming, so it is ready to notice the troop again at once.
+    if (!d.Firing)
+        d.FireDelay = 0;
+    else if (d.FireDelay > 1)
         --d.FireDelay;
     if (d.Firing && d.FireDelay == 1 && d.ScriptedFire)
         scriptedShot(battle, e);

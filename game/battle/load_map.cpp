@@ -358,14 +358,6 @@ bool blocksMovement(std::string_view code)
 
 } // namespace
 
-std::string missionPath(const std::string& programFolder, const std::string& name)
-{
-    std::string folder = programFolder;
-    if (!folder.empty() && folder.back() != '/')
-        folder += '/';
-    return platform::text::resolveCaseInsensitive(folder + "arquivos/campanha/" + name + ".cfm");
-}
-
 LoadResult LoadMap(BattleState& state, const std::string& path, const platform::gfx::Picture& MPP,
                    platform::clock::Random& random, const LoadOptions& options)
 {

@@ -27,10 +27,6 @@ struct LoadOptions
     std::function<void()> pumpEvents;
 };
 
-// The path of a mission: the programs' folder, "arquivos/campanha/", the name and ".cfm" (looked
-// up without regard to letter case when the exact name does not exist).
-std::string missionPath(const std::string& programFolder, const std::string& name);
-
 // Reads the mission file at `path` into `state`; `MPP` is the tile sheet. A file that cannot be
 // read leaves `state` as it was and gives a failure with a message naming the file.
 LoadResult LoadMap(BattleState& state, const std::string& path, const platform::gfx::Picture& MPP,

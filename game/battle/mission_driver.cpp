@@ -4,6 +4,7 @@
 #include "game/battle/load_map.h"
 #include "game/battle/main_loop.h"
 #include "game/battle/troop_ranks.h"
+#include "game/campaign_start.h"
 #include "platform/text/vb.h"
 
 namespace tolvar::battle {
@@ -41,6 +42,14 @@ void resetMission(GameState& game, BattleState& s)
     s.Spread = 0;
     s.FirePressUnseen = s.MovePressUnseen = false;
     s.FireReleaseDue = s.MoveReleaseDue = false;
+    // The menu of the last mission (left open by its QUIT) and the frame's counters start anew.
+    s.MenuOpen = false;
+    s.MenuStage.clear();
+    s.MenuLeft = s.MenuRight = s.MenuTop = s.MenuBottom = 0;
+    s.IdleFrames = 0;
+    s.FramesSinceMove = 0;
+    s.TrailTimer = 0;
+    s.ScreenText.clear();
 }
 
 void readyTroop(GameState& game, BattleState& s)
@@ -109,8 +118,9 @@ Handover MainDo(Battle& battle, const DriverHooks& hooks, bool seedRandom)
     LoadOptions options;
     options.seedRandom = seedRandom;
     options.pumpEvents = hooks.pumpEvents;
-    const LoadResult loaded =
-        LoadMap(s, missionPath(game.programFolder, name), battle.sheets.MPP, game.random, options);
+    const std::optional<std::string> path = missionFilePath(game, name);
+    const LoadResult loaded = path ? LoadMap(s, *path, battle.sheets.MPP, game.random, options)
+                                   : LoadResult{false, "Mission file not found: " + name};
     if (!loaded) {
         // Nothing to play: back to the briefing screen, which shows the message.
         endMission(game, s, hooks);

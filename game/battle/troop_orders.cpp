@@ -268,10 +268,14 @@ void KillDoll(Battle& battle, int i)
     for (int k = i; k < oldCount; ++k)
         moveSlot(s, k, k + 1);
     if (i <= oldCount) {
-        // The slot left behind holds nobody.
+        // The slot left behind holds nobody: no soldier, no name and no kills, so the tally at the
+        // next mission start credits the soldier who moved down once.
         s.Alive[oldCount] = false;
         s.Moving[oldCount] = 0;
         s.JustFired[oldCount] = false;
+        s.SoldierName[oldCount].clear();
+        s.Kills[oldCount] = 0;
+        s.MedalLevel[oldCount] = 0;
         s.TroopCount = oldCount - 1;
     }
 }
@@ -295,13 +299,13 @@ void LivingSoldiersPhase(Battle& battle)
             s.Rounds[i] = s.ClipRounds;
             s.Clips[i] = std::max(s.Clips[i] - 1, 0);
         }
-        if (!s.InputLocked) {
-            if (s.PointerKind == 1 || (s.PointerKind == 2 && i == 1))
-                s.Facing[i] = CalcANG(mouseX, mouseY, s.SoldierX[i], s.SoldierY[i]);
-            else if (s.PointerKind == 2)
-                s.Facing[i] = CalcANG(static_cast<float>(s.TargetX[i]), static_cast<float>(s.TargetY[i]),
-                                      s.SoldierX[i], s.SoldierY[i]);
-        }
+        // The soldiers turn also while a script drives them: its walks and looks set the point
+        // they turn to, as the mouse does under the player's orders.
+        if (s.PointerKind == 1 || (s.PointerKind == 2 && i == 1))
+            s.Facing[i] = CalcANG(mouseX, mouseY, s.SoldierX[i], s.SoldierY[i]);
+        else if (s.PointerKind == 2)
+            s.Facing[i] = CalcANG(static_cast<float>(s.TargetX[i]), static_cast<float>(s.TargetY[i]),
+                                  s.SoldierX[i], s.SoldierY[i]);
         if (s.Reload[i] == 0)
             s.PoseCell[i] = intPart((s.Facing[i] + 22.5) / 45 + 1);
         if (s.JustFired[i]) {

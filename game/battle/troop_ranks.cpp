@@ -3,6 +3,7 @@
 #include "platform/text/vb.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace tolvar::battle {
 
@@ -14,19 +15,30 @@ float medalLevelFor(const std::string& tally)
 
 void addKillTallies(GameState& game, BattleState& s)
 {
+    if (game.NewCampaign) {
+        // The kills still held are those of an earlier campaign's last mission.
+        game.NewCampaign = false;
+        s.Kills = {};
+        return;
+    }
+    // Each slot credits one roster row: the first of its name that no lower slot has credited, so
+    // two soldiers of one name keep their own tallies and no soldier is counted twice.
+    std::vector<bool> credited(game.Roster.size(), false);
     for (int i = 1; i <= MaxSoldiers; ++i) {
-        // A slot without a name (a troop larger than the roster) would otherwise match every
-        // empty roster row.
+        // A slot without a name (a troop larger than the roster) would otherwise match an empty
+        // roster row.
         if (s.SoldierName[i].empty())
             continue;
-        for (int k = 1; k < static_cast<int>(game.Roster.size()); ++k) {
+        for (std::size_t k = 1; k < game.Roster.size(); ++k) {
             auto& row = game.Roster[k];
-            if (row[RosterName] == s.SoldierName[i])
-                row[RosterKills] = vb::generalNumber(vb::val(row[RosterKills]) + s.Kills[i]);
+            if (credited[k] || row[RosterName] != s.SoldierName[i])
+                continue;
+            row[RosterKills] = vb::generalNumber(vb::val(row[RosterKills]) + s.Kills[i]);
+            credited[k] = true;
+            break;
         }
     }
-    for (int i = 1; i <= MaxSoldiers; ++i)
-        s.Kills[i] = 0;
+    s.Kills = {};
 }
 
 void nameTroop(const GameState& game, BattleState& s)

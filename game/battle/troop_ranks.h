@@ -12,7 +12,8 @@ namespace tolvar::battle {
 float medalLevelFor(const std::string& tally);
 
 // Adds each troop slot's kills of the mission just played to the tally of its soldier's roster
-// rows, then empties the kills. Slots without a name credit nobody.
+// row (one row per slot, the first of its name not yet credited), then empties the kills. Slots
+// without a name credit nobody; after a campaign start nothing is credited.
 void addKillTallies(GameState& game, BattleState& state);
 
 // Names and ranks the troop of the coming mission from the first `TroopCount` rows of the roster.

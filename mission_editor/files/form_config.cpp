@@ -1,6 +1,9 @@
 #include "mission_editor/files/form_config.h"
 
+#include "mission_editor/files/mission_writer.h"
+
 #include "platform/text/vb.h"
+#include "platform/ui/message_boxes.h"
 
 #include <string>
 
@@ -133,6 +136,13 @@ void FormConfig::Brief_Change()
 
 void FormConfig::ChangeButton_Click()
 {
+    for (const platform::ui::TextBox* box : {&TitleText, &AutorText, &Brief}) {
+        if (!fitsQuotedText(box->text())) {
+            platform::ui::msgBox(QuoteInTextMessage, platform::ui::MsgButtons::Ok,
+                                 platform::ui::MsgIcon::Critical, "Editor");
+            return;
+        }
+    }
     m_model.MissionTitle = TitleText.text();
     m_model.MissionAuthor = AutorText.text();
     m_model.MapWidth = WScr.value();

@@ -71,19 +71,19 @@ void FormLoad::Form_Unload(bool& /*cancel*/)
     m_editor.setEditorEnabled(true);
 }
 
-std::string FormLoad::selectedPath() const
-{
-    const std::string name = Directory.fileName();
-    return name.empty() ? std::string() : missionsFolder(m_programsFolder) + "/" + name;
-}
-
 void FormLoad::Directory_Click()
 {
-    const std::string path = selectedPath();
-    if (path.empty()) {
+    const std::optional<platform::text::FolderFile> file = Directory.selectedFile();
+    if (!file) {
         return;
     }
-    const MissionPreview preview = previewMissionFile(path);
+    // A file that cannot be read shows no header, rather than the header of the file before it.
+    std::optional<MissionPreview> read;
+    if (file->name) {
+        read = previewMissionFile(Directory.filePath());
+    }
+    const std::string none;
+    const MissionPreview preview = read.value_or(MissionPreview{none, none, none, none});
     const std::pair<const std::optional<std::string>*, ui::Label*> labels[] = {
         {&preview.t1, &t1}, {&preview.t4, &t4}, {&preview.t2, &t2}, {&preview.t3, &t3}};
     for (const auto& [text, label] : labels) {
@@ -100,12 +100,19 @@ void FormLoad::Directory_DblClick()
 
 void FormLoad::LoadButton_Click()
 {
-    const std::string path = selectedPath();
-    if (path.empty()) {
+    const std::optional<platform::text::FolderFile> file = Directory.selectedFile();
+    if (!file) {
+        return;
+    }
+    if (!file->name) {
+        // Its name has letters a mission's name cannot hold: the mission could never be saved
+        // back to it.
+        ui::msgBox(UnusableFileNameMessage + file->shownText(), ui::MsgButtons::Ok, ui::MsgIcon::Critical,
+                   "Editor");
         return;
     }
     m_editor.selectMapEditMode();
-    const OpenResult opened = openMission(m_model, path);
+    const OpenResult opened = openMission(m_model, Directory.filePath(), missionNameOfFile(*file->name));
     if (!opened.ok) {
         ui::msgBox(opened.message, ui::MsgButtons::Ok, ui::MsgIcon::None, "Editor");
         return;

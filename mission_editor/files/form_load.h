@@ -15,6 +15,10 @@
 
 namespace plotwright {
 
+// Said, followed by the name, when the file picked has letters a mission's name cannot hold.
+inline constexpr const char* UnusableFileNameMessage =
+    "The name of this file has letters that can't be in a mission's name: ";
+
 class FormLoad : public platform::ui::Form
 {
 public:
@@ -37,8 +41,6 @@ public:
     platform::ui::CommandButton Backbutton{*this, "Back"};
 
 private:
-    std::string selectedPath() const;
-
     MissionModel& m_model;
     EditorWindow& m_editor;
     std::string m_programsFolder;

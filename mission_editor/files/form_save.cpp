@@ -4,6 +4,7 @@
 #include "mission_editor/files/mission_writer.h"
 
 #include "platform/text/text_file.h"
+#include "platform/text/vb.h"
 #include "platform/ui/keys.h"
 #include "platform/ui/message_boxes.h"
 
@@ -26,6 +27,13 @@ std::optional<std::string> missionNameRefusal(const std::string& name)
         if (forbidden.find(c) != std::string_view::npos) {
             return std::string(c == '.' ? ExtensionInNameMessage : InvalidCharactersMessage);
         }
+        if (c == ',') {
+            // A campaign lists its missions by name, and its reader cuts a name at a comma.
+            return std::string(CommaInNameMessage);
+        }
+    }
+    if (!platform::text::isPlainFileName(name + ".cfm")) {
+        return std::string(InvalidCharactersMessage); // a control character
     }
     return std::nullopt;
 }
@@ -86,12 +94,10 @@ void FormSave::CancelButton_Click()
     unload();
 }
 
-bool FormSave::nameAccepted(const std::string& name, const std::string& path) const
+bool FormSave::overwriteAccepted(const std::string& path) const
 {
-    if (const auto refusal = missionNameRefusal(name)) {
-        ui::msgBox(*refusal, ui::MsgButtons::Ok, ui::MsgIcon::Critical, EditorTitle);
-        return false;
-    }
+    // The file of that name in another letter case is the same file to the author: the question
+    // is asked for it too, and the save replaces it.
     if (!m_model.QuickSave && platform::text::fileExists(path)) {
         return ui::msgBox(OverwriteQuestion, ui::MsgButtons::YesNo, ui::MsgIcon::Question, "Overwright?") ==
                ui::MsgAnswer::Yes;
@@ -106,17 +112,24 @@ void FormSave::endQuickSave()
 
 void FormSave::SaveButton_Click()
 {
-    const std::string name = FileName.text();
-    const std::string path = missionPath(m_programsFolder, name);
-    if (!nameAccepted(name, path)) {
+    // A name typed by the author is taken without the blanks at its ends; a quick save keeps the
+    // name of the file the mission came from.
+    const std::string name = m_model.QuickSave ? FileName.text() : vb::trim(FileName.text());
+    const std::optional<std::string> refusal = missionNameRefusal(name);
+    if (refusal) {
+        ui::msgBox(*refusal, ui::MsgButtons::Ok, ui::MsgIcon::Critical, EditorTitle);
+    }
+    const std::optional<std::string> path = refusal ? std::nullopt : missionPath(m_programsFolder, name);
+    if (!path || !overwriteAccepted(*path)) {
         endQuickSave();
         return;
     }
 
-    const platform::text::WriteResult written = saveMission(m_model, path);
+    const platform::text::WriteResult written = saveMission(m_model, *path);
     if (!written.ok) {
-        ui::msgBox("The mission could not be saved to " + path + ":\r\n" + written.error, ui::MsgButtons::Ok,
-                   ui::MsgIcon::Critical, EditorTitle);
+        ui::msgBox("The mission could not be saved to " + platform::text::shownText(*path) + ":\r\n" +
+                       written.error,
+                   ui::MsgButtons::Ok, ui::MsgIcon::Critical, EditorTitle);
         endQuickSave();
         return;
     }
@@ -133,6 +146,9 @@ void FormSave::SaveButton_Click()
     if (m_model.OpenAfterSave && ShowFormLoad) {
         ShowFormLoad();
     }
+    // The open that waited for this save has its dialog now: the next save is a plain one. (A new
+    // mission stays pending until its settings dialog closes.)
+    m_model.OpenAfterSave = false;
     unload();
 }
 

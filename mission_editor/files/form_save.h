@@ -18,11 +18,13 @@ namespace plotwright {
 
 inline constexpr const char* ExtensionInNameMessage = "Don't put extension in the name";
 inline constexpr const char* InvalidCharactersMessage = "\\ / : * ? < > | are invalid caracters.";
+inline constexpr const char* CommaInNameMessage = "Don't put commas in the name";
 inline constexpr const char* OverwriteQuestion = "This mission already exist.\rOverwrite mission?";
 inline constexpr const char* MissionSavedMessage = "Mission saved.";
 
 // The refusal of a file name typed for a mission, or nothing when the name may be used: the
-// first character that cannot stand in a file name decides the message.
+// first character that cannot stand in a file name, or in a campaign's list of missions (a
+// comma), decides the message.
 std::optional<std::string> missionNameRefusal(const std::string& name);
 
 class FormSave : public platform::ui::Form
@@ -45,9 +47,9 @@ public:
     platform::ui::CommandButton CancelButton{*this, "Back"};
 
 private:
-    // True when the save may go ahead under `path`: the name passed its checks and, outside quick
-    // save, an existing file may be overwritten.
-    bool nameAccepted(const std::string& name, const std::string& path) const;
+    // True when the save may go ahead under `path`: outside quick save, an existing file (the file
+    // of the name in any letter case) may be overwritten.
+    bool overwriteAccepted(const std::string& path) const;
     // A quick save that did not complete leaves the rest to the author: the dialog stays open and
     // asks as Save as does.
     void endQuickSave();

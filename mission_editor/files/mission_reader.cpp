@@ -5,8 +5,6 @@
 #include "platform/text/text_file.h"
 #include "platform/text/vb.h"
 
-#include <filesystem>
-
 namespace plotwright {
 
 namespace {
@@ -260,11 +258,11 @@ MissionPreview previewMission(std::string_view bytes)
     return preview;
 }
 
-MissionPreview previewMissionFile(const std::string& path)
+std::optional<MissionPreview> previewMissionFile(const std::string& path)
 {
     std::string bytes;
     if (!platform::text::readFile(path, bytes)) {
-        return {};
+        return std::nullopt;
     }
     return previewMission(bytes);
 }
@@ -284,19 +282,18 @@ std::optional<MissionModel> readMission(std::string_view bytes, const MissionMod
     return model;
 }
 
-std::string missionNameOfPath(const std::string& path)
+std::string missionNameOfFile(const std::string& fileName)
 {
-    const std::string name = std::filesystem::path(path).filename().string();
-    return name.size() > 4 ? name.substr(0, name.size() - 4) : std::string();
+    return fileName.size() > 4 ? fileName.substr(0, fileName.size() - 4) : std::string();
 }
 
-OpenResult openMission(MissionModel& model, const std::string& path)
+OpenResult openMission(MissionModel& model, const std::string& path, const std::string& missionFile)
 {
     std::string bytes;
-    std::optional<MissionModel> read;
-    if (platform::text::readFile(path, bytes)) {
-        read = readMission(bytes, model, missionNameOfPath(path));
+    if (!platform::text::readFile(path, bytes)) {
+        return {false, "The mission " + missionFile + " could not be read."};
     }
+    std::optional<MissionModel> read = readMission(bytes, model, missionFile);
     if (!read) {
         return {false, CorruptedMissionMessage};
     }

@@ -23,8 +23,8 @@ struct MissionPreview
 };
 
 MissionPreview previewMission(std::string_view bytes);
-// The preview of the file at `path`; a file that cannot be read gives no texts.
-MissionPreview previewMissionFile(const std::string& path);
+// The preview of the file at `path`; nothing when the file cannot be read.
+std::optional<MissionPreview> previewMissionFile(const std::string& path);
 
 // Reads the bytes of a mission file into a copy of `current` whose scripts, lists and brief were
 // emptied first; what the file does not hold (the map cells outside its size, and the troop when
@@ -36,8 +36,8 @@ MissionPreview previewMissionFile(const std::string& path);
 std::optional<MissionModel> readMission(std::string_view bytes, const MissionModel& current,
                                         const std::string& missionFile);
 
-// The mission's name of a mission file's path: its file name less the last four characters (".cfm").
-std::string missionNameOfPath(const std::string& path);
+// The mission's name of a mission file's name: the name less its last four characters (".cfm").
+std::string missionNameOfFile(const std::string& fileName);
 
 struct OpenResult
 {
@@ -46,9 +46,10 @@ struct OpenResult
 };
 
 // Opens the mission file at `path` into `model`. On success the model is replaced, MissionFile is
-// the file's name, NeedRedraw is set and Modified cleared; the form then selects the first
-// animation, AI animation and condition. A file that cannot be read or is not a mission leaves
-// the whole model as it was and gives CorruptedMissionMessage.
-OpenResult openMission(MissionModel& model, const std::string& path);
+// `missionFile`, NeedRedraw is set and Modified cleared; the form then selects the first
+// animation, AI animation and condition. A file that is not a mission leaves the whole model as
+// it was and gives CorruptedMissionMessage; a file that cannot be read (gone since it was listed)
+// leaves it too and says so.
+OpenResult openMission(MissionModel& model, const std::string& path, const std::string& missionFile);
 
 } // namespace plotwright

@@ -153,6 +153,11 @@ private:
 
 } // namespace
 
+bool fitsQuotedText(std::string_view text)
+{
+    return text.find('"') == std::string_view::npos;
+}
+
 std::string missionFileBytes(const MissionModel& model)
 {
     return MissionWriter(model).bytes();

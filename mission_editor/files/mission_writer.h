@@ -7,8 +7,15 @@
 #include "platform/text/text_file.h"
 
 #include <string>
+#include <string_view>
 
 namespace plotwright {
+
+// The texts of a mission (its name, author and brief, the lines of its animations and conditions)
+// are written between double quotes with nothing escaped, so a double quote inside one would cut
+// it short when the file is read. The editor refuses it where the text is typed.
+inline constexpr const char* QuoteInTextMessage = "Don't put \" in the texts";
+bool fitsQuotedText(std::string_view text);
 
 // The bytes of the mission file for the model as it stands. A troop that was not placed is
 // written at cell 01,01. Line breaks inside a text are written as blanks, so that every text

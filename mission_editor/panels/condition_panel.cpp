@@ -1,6 +1,7 @@
 #include "mission_editor/panels/condition_panel.h"
 
 #include "mission_editor/files/code_tables.h"
+#include "mission_editor/files/mission_writer.h"
 #include "mission_editor/panels/condition_lines.h"
 #include "mission_editor/panels/list_mirror.h"
 
@@ -528,7 +529,9 @@ void ConditionPanel::AddDo_Click()
             line = code + "," + DoText.text();
             break;
         }
-        if (line) {
+        if (line && !fitsQuotedText(*line)) {
+            showMessage(QuoteInTextMessage, ui::MsgIcon::Critical);
+        } else if (line) {
             addEntry(m_model.DoList, DoList, *line);
             DoText.setText("");
             if (kind == 11) {

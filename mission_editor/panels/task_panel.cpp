@@ -1,6 +1,7 @@
 #include "mission_editor/panels/task_panel.h"
 
 #include "mission_editor/files/code_tables.h"
+#include "mission_editor/files/mission_writer.h"
 #include "mission_editor/panels/list_mirror.h"
 
 #include "platform/text/codepage.h"
@@ -147,7 +148,10 @@ void TaskPanel::animationButtonStates()
 void TaskPanel::AddAnimation_Click()
 {
     const std::string name = NameText.text();
-    if (!name.empty()) {
+    if (!fitsQuotedText(name)) {
+        // Conditions name the animation inside their quoted lines.
+        ui::msgBox(QuoteInTextMessage, ui::MsgButtons::Ok, ui::MsgIcon::Critical, "Editor");
+    } else if (!name.empty()) {
         int slot = 0;
         for (int s = 1; s <= MaxAnimations; ++s) {
             if (m_names[s].empty()) {
@@ -326,7 +330,10 @@ void TaskPanel::AddTask_Click()
     ChangeButton.setEnabled(false);
     lookUpCurrent();
     const int kind = chosenKind();
-    if (kind != 0) {
+    const std::string line = taskLine(m_table, kind, TaskText1.text(), TaskText2.text());
+    if (kind != 0 && !fitsQuotedText(line)) {
+        ui::msgBox(QuoteInTextMessage, ui::MsgButtons::Ok, ui::MsgIcon::Critical, "Editor");
+    } else if (kind != 0) {
         std::optional<std::string> refusal;
         if (kind == 6 || kind == 7) {
             refusal = endEventRefusal(m_tasks.items(), kind, true);
@@ -334,7 +341,7 @@ void TaskPanel::AddTask_Click()
         if (refusal) {
             ui::msgBox(*refusal, ui::MsgButtons::Ok, ui::MsgIcon::Information, "Editor");
         } else {
-            addEntry(m_tasks, TaskList, taskLine(m_table, kind, TaskText1.text(), TaskText2.text()));
+            addEntry(m_tasks, TaskList, line);
             m_model.Modified = true;
             KillTask.setEnabled(true);
         }
@@ -352,6 +359,10 @@ void TaskPanel::ChangeButton_Click()
         return;
     }
     const std::string line = taskLine(m_table, kind, TaskText1.text(), TaskText2.text());
+    if (!fitsQuotedText(line)) {
+        ui::msgBox(QuoteInTextMessage, ui::MsgButtons::Ok, ui::MsgIcon::Critical, "Editor");
+        return;
+    }
     if (kind == 6 || kind == 7) {
         if (const std::optional<std::string> refusal = endEventRefusal(m_tasks.items(), kind, false)) {
             ui::msgBox(*refusal, ui::MsgButtons::Ok, ui::MsgIcon::Information, "Editor");

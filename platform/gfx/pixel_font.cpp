@@ -10,6 +10,9 @@ struct GlyphArt
     const char* rows; // nine rows of five columns, '#' set, '.' clear, rows separated by a blank
 };
 
+// Every printable Windows-1252 character: ASCII, the letters and signs of their own below it, and
+// the accented letters, which are drawn from their plain letters.
+
 // clang-format off
 constexpr GlyphArt kArt[] = {
     {' ', "..... ..... ..... ..... ..... ..... ..... ..... ....."},
@@ -107,53 +110,176 @@ constexpr GlyphArt kArt[] = {
     {'|', "..... ..#.. ..#.. ..#.. ..#.. ..#.. ..#.. ..#.. ....."},
     {'}', "..... .#... ..#.. ..#.. ...#. ..#.. ..#.. .#... ....."},
     {'~', "..... ..... ..... .#... #.#.# ...#. ..... ..... ....."},
+    // Letters of their own.
+    {0x83, "..... ...## ..#.. ..#.. .###. ..#.. ..#.. ..#.. ##..."},  // f hook
+    {0x8C, "..... .#### #.#.. #.#.. #.##. #.#.. #.#.. .#### ....."},  // OE
+    {0x9C, "..... ..... ..... .#.#. #.#.# #.##. #.#.. .#.## ....."},  // oe
     {0xAA, "..... ..##. .#.#. ..##. ..... .###. ..... ..... ....."},  // feminine ordinal
+    {0xB5, "..... ..... ..... #...# #...# #...# ##..# #.##. #...."},  // micro
     {0xBA, "..... ..#.. .#.#. ..#.. ..... .###. ..... ..... ....."},  // masculine ordinal
-    {0xC0, ".#... ..#.. .###. #...# #...# ##### #...# #...# ....."},  // A grave
-    {0xC1, "...#. ..#.. .###. #...# #...# ##### #...# #...# ....."},  // A acute
-    {0xC2, "..#.. .#.#. .###. #...# #...# ##### #...# #...# ....."},  // A circumflex
-    {0xC3, ".##.# #.##. .###. #...# #...# ##### #...# #...# ....."},  // A tilde
-    {0xC7, "..... .###. #...# #.... #.... #.... #...# .###. ..#.."},  // C cedilla
-    {0xC9, "...#. ..#.. ##### #.... ####. #.... #.... ##### ....."},  // E acute
-    {0xCA, "..#.. .#.#. ##### #.... ####. #.... #.... ##### ....."},  // E circumflex
-    {0xCD, "...#. ..#.. .###. ..#.. ..#.. ..#.. ..#.. .###. ....."},  // I acute
-    {0xD3, "...#. ..#.. .###. #...# #...# #...# #...# .###. ....."},  // O acute
-    {0xD4, "..#.. .#.#. .###. #...# #...# #...# #...# .###. ....."},  // O circumflex
-    {0xD5, ".##.# #.##. .###. #...# #...# #...# #...# .###. ....."},  // O tilde
-    {0xDA, "...#. ..#.. #...# #...# #...# #...# #...# .###. ....."},  // U acute
-    {0xDC, "..... .#.#. #...# #...# #...# #...# #...# .###. ....."},  // U diaeresis
-    {0xE0, "..... .#... ..#.. .###. ....# .#### #...# .#### ....."},  // a grave
-    {0xE1, "..... ...#. ..#.. .###. ....# .#### #...# .#### ....."},  // a acute
-    {0xE2, "..... ..#.. .#.#. .###. ....# .#### #...# .#### ....."},  // a circumflex
-    {0xE3, "..... .##.# #.##. .###. ....# .#### #...# .#### ....."},  // a tilde
-    {0xE7, "..... ..... ..... .###. #.... #.... #...# .###. ..#.."},  // c cedilla
-    {0xE9, "..... ...#. ..#.. .###. #...# ##### #.... .###. ....."},  // e acute
-    {0xEA, "..... ..#.. .#.#. .###. #...# ##### #.... .###. ....."},  // e circumflex
-    {0xED, "..... ...#. ..#.. .##.. ..#.. ..#.. ..#.. .###. ....."},  // i acute
-    {0xF3, "..... ...#. ..#.. .###. #...# #...# #...# .###. ....."},  // o acute
-    {0xF4, "..... ..#.. .#.#. .###. #...# #...# #...# .###. ....."},  // o circumflex
-    {0xF5, "..... .##.# #.##. .###. #...# #...# #...# .###. ....."},  // o tilde
-    {0xFA, "..... ...#. ..#.. #...# #...# #...# #..## .##.# ....."},  // u acute
-    {0xFC, "..... ..... .#.#. #...# #...# #...# #..## .##.# ....."},  // u diaeresis
+    {0xC6, "..... .#### #.#.. #.#.. ####. #.#.. #.#.. #.### ....."},  // AE
+    {0xD0, "..... ###.. #..#. #...# ###.# #...# #..#. ###.. ....."},  // Eth
+    {0xD8, "..... .#### #..## #.#.# #.#.# #.#.# ##..# ####. ....."},  // O stroke
+    {0xDE, "..... #.... ####. #...# #...# ####. #.... #.... ....."},  // Thorn
+    {0xDF, "..... .##.. #..#. #..#. #.##. #...# #...# #.##. #...."},  // sharp s
+    {0xE6, "..... ..... ..... ##.#. ..#.# .#### #.#.. .#.## ....."},  // ae
+    {0xF0, "..... .#.#. ..#.. .#.#. ....# .#### #...# .###. ....."},  // eth
+    {0xF8, "..... ..... ....# .###. #..## #.#.# ##..# .###. #...."},  // o stroke
+    {0xFE, "..... #.... #.... ####. #...# #...# ####. #.... #...."},  // thorn
+    // Signs.
+    {0x80, "..... ..### .#... ####. .#... ####. .#... ..### ....."},  // euro
+    {0x82, "..... ..... ..... ..... ..... ..... .##.. ..#.. .#..."},  // low single quote
+    {0x84, "..... ..... ..... ..... ..... ..... ##.## .#..# #..#."},  // low double quote
+    {0x85, "..... ..... ..... ..... ..... ..... ..... #.#.# ....."},  // ellipsis
+    {0x86, "..... ..#.. ..#.. ##### ..#.. ..#.. ..#.. ..#.. ....."},  // dagger
+    {0x87, "..... ..#.. ##### ..#.. ..#.. ..#.. ##### ..#.. ....."},  // double dagger
+    {0x88, "..... ..#.. .#.#. ..... ..... ..... ..... ..... ....."},  // circumflex accent
+    {0x89, "..... ##... ##..# ...#. ..#.. .#... ##.## ##.## ....."},  // per mille
+    {0x8B, "..... ..... ...#. ..#.. .#... ..#.. ...#. ..... ....."},  // single left angle quote
+    {0x91, "..... ...#. ..#.. ..##. ..... ..... ..... ..... ....."},  // left single quote
+    {0x92, "..... ..##. ...#. ..#.. ..... ..... ..... ..... ....."},  // right single quote
+    {0x93, "..... .#..# #..#. ##.## ..... ..... ..... ..... ....."},  // left double quote
+    {0x94, "..... ##.## .#..# #..#. ..... ..... ..... ..... ....."},  // right double quote
+    {0x95, "..... ..... ..... .###. .###. .###. ..... ..... ....."},  // bullet
+    {0x96, "..... ..... ..... ..... .###. ..... ..... ..... ....."},  // en dash
+    {0x97, "..... ..... ..... ..... ##### ..... ..... ..... ....."},  // em dash
+    {0x98, "..... .##.# #.##. ..... ..... ..... ..... ..... ....."},  // small tilde
+    {0x99, "..... ###.# .#.## .#.#. ..... ..... ..... ..... ....."},  // trade mark
+    {0x9B, "..... ..... .#... ..#.. ...#. ..#.. .#... ..... ....."},  // single right angle quote
+    {0xA1, "..... ..#.. ..... ..#.. ..#.. ..#.. ..#.. ..#.. ....."},  // inverted exclamation
+    {0xA2, "..... ..#.. .###. #.#.. #.#.. #.#.# .###. ..#.. ....."},  // cent
+    {0xA3, "..... ..##. .#..# .#... ###.. .#... .#... ##### ....."},  // pound
+    {0xA4, "..... ..... #...# .###. .#.#. .###. #...# ..... ....."},  // currency
+    {0xA5, "..... #...# .#.#. ..#.. ##### ..#.. ##### ..#.. ....."},  // yen
+    {0xA6, "..... ..#.. ..#.. ..#.. ..... ..#.. ..#.. ..#.. ....."},  // broken bar
+    {0xA7, "..... .#### #.... .###. #...# .###. ....# ####. ....."},  // section
+    {0xA8, "..... .#.#. ..... ..... ..... ..... ..... ..... ....."},  // diaeresis
+    {0xA9, "..... .###. #...# #.### ##..# #.### #...# .###. ....."},  // copyright
+    {0xAB, "..... ..... ..#.# .#.#. #.#.. .#.#. ..#.# ..... ....."},  // left guillemet
+    {0xAC, "..... ..... ..... ##### ....# ....# ..... ..... ....."},  // not
+    {0xAD, "..... ..... ..... ..... .##.. ..... ..... ..... ....."},  // soft hyphen
+    {0xAE, "..... .###. #...# ###.# ###.# ##.## #...# .###. ....."},  // registered
+    {0xAF, "..... ##### ..... ..... ..... ..... ..... ..... ....."},  // macron
+    {0xB0, "..... .##.. #..#. .##.. ..... ..... ..... ..... ....."},  // degree
+    {0xB1, "..... ..#.. ..#.. ##### ..#.. ..#.. ..... ##### ....."},  // plus-minus
+    {0xB2, "..... .##.. ...#. ..#.. .###. ..... ..... ..... ....."},  // superscript two
+    {0xB3, "..... .##.. ..##. ...#. .##.. ..... ..... ..... ....."},  // superscript three
+    {0xB4, "..... ...#. ..#.. ..... ..... ..... ..... ..... ....."},  // acute accent
+    {0xB6, "..... .#### ###.# ###.# .##.# ..#.# ..#.# ..#.# ....."},  // pilcrow
+    {0xB7, "..... ..... ..... ..... ..#.. ..... ..... ..... ....."},  // middle dot
+    {0xB8, "..... ..... ..... ..... ..... ..... ..... ..#.. .##.."},  // cedilla
+    {0xB9, "..... ..#.. .##.. ..#.. .###. ..... ..... ..... ....."},  // superscript one
+    {0xBB, "..... ..... #.#.. .#.#. ..#.# .#.#. #.#.. ..... ....."},  // right guillemet
+    {0xBC, "..... #.... #...# #..#. ..#.. .#.#. #.### ...#. ....."},  // one quarter
+    {0xBD, "..... #.... #...# #..#. ..#.. .#.## #..#. ...## ....."},  // one half
+    {0xBE, "..... ##... .#..# ##.#. ..#.. .#.#. #.### ...#. ....."},  // three quarters
+    {0xBF, "..... ..#.. ..... ..#.. .#... #.... #...# .###. ....."},  // inverted question
+    {0xD7, "..... ..... #...# .#.#. ..#.. .#.#. #...# ..... ....."},  // multiplication
+    {0xF7, "..... ..... ..#.. ..... ##### ..... ..#.. ..... ....."},  // division
+};
+
+// Accents, two rows each: above a small letter in rows 1 and 2, above a capital in rows 0 and 1.
+enum class Accent { Grave, Acute, Circumflex, Tilde, Diaeresis, Ring, Caron, Cedilla };
+constexpr const char* kAccentArt[] = {
+    ".#... ..#..", // grave
+    "...#. ..#..", // acute
+    "..#.. .#.#.", // circumflex
+    ".##.# #.##.", // tilde
+    ".#.#. .....", // diaeresis, a row above the letter
+    ".###. .#.#.", // ring, closed by the letter's top
+    ".#.#. ..#..", // caron
+};
+
+// A capital under an accent keeps its shape in six rows (rows 2 to 7).
+struct ShortCapital
+{
+    unsigned char letter;
+    const char* rows;
+};
+constexpr ShortCapital kShortCapitals[] = {
+    {'A', ".###. #...# #...# ##### #...# #...#"}, {'E', "##### #.... ####. #.... #.... #####"},
+    {'I', ".###. ..#.. ..#.. ..#.. ..#.. .###."}, {'N', "#...# ##..# #.#.# #..## #...# #...#"},
+    {'O', ".###. #...# #...# #...# #...# .###."}, {'S', ".#### #.... .###. ....# ....# ####."},
+    {'U', "#...# #...# #...# #...# #...# .###."}, {'Y', "#...# .#.#. ..#.. ..#.. ..#.. ..#.."},
+    {'Z', "##### ...#. ..#.. .#... #.... #####"},
+};
+
+// Letters drawn as a plain letter with an accent.
+struct AccentedLetter
+{
+    unsigned char code;
+    unsigned char base;
+    Accent accent;
+};
+constexpr AccentedLetter kAccented[] = {
+    {0x8A, 'S', Accent::Caron},      {0x8E, 'Z', Accent::Caron},      {0x9A, 's', Accent::Caron},
+    {0x9E, 'z', Accent::Caron},      {0x9F, 'Y', Accent::Diaeresis},  {0xC0, 'A', Accent::Grave},
+    {0xC1, 'A', Accent::Acute},      {0xC2, 'A', Accent::Circumflex}, {0xC3, 'A', Accent::Tilde},
+    {0xC4, 'A', Accent::Diaeresis},  {0xC5, 'A', Accent::Ring},       {0xC7, 'C', Accent::Cedilla},
+    {0xC8, 'E', Accent::Grave},      {0xC9, 'E', Accent::Acute},      {0xCA, 'E', Accent::Circumflex},
+    {0xCB, 'E', Accent::Diaeresis},  {0xCC, 'I', Accent::Grave},      {0xCD, 'I', Accent::Acute},
+    {0xCE, 'I', Accent::Circumflex}, {0xCF, 'I', Accent::Diaeresis},  {0xD1, 'N', Accent::Tilde},
+    {0xD2, 'O', Accent::Grave},      {0xD3, 'O', Accent::Acute},      {0xD4, 'O', Accent::Circumflex},
+    {0xD5, 'O', Accent::Tilde},      {0xD6, 'O', Accent::Diaeresis},  {0xD9, 'U', Accent::Grave},
+    {0xDA, 'U', Accent::Acute},      {0xDB, 'U', Accent::Circumflex}, {0xDC, 'U', Accent::Diaeresis},
+    {0xDD, 'Y', Accent::Acute},      {0xE0, 'a', Accent::Grave},      {0xE1, 'a', Accent::Acute},
+    {0xE2, 'a', Accent::Circumflex}, {0xE3, 'a', Accent::Tilde},      {0xE4, 'a', Accent::Diaeresis},
+    {0xE5, 'a', Accent::Ring},       {0xE7, 'c', Accent::Cedilla},    {0xE8, 'e', Accent::Grave},
+    {0xE9, 'e', Accent::Acute},      {0xEA, 'e', Accent::Circumflex}, {0xEB, 'e', Accent::Diaeresis},
+    {0xEC, 'i', Accent::Grave},      {0xED, 'i', Accent::Acute},      {0xEE, 'i', Accent::Circumflex},
+    {0xEF, 'i', Accent::Diaeresis},  {0xF1, 'n', Accent::Tilde},      {0xF2, 'o', Accent::Grave},
+    {0xF3, 'o', Accent::Acute},      {0xF4, 'o', Accent::Circumflex}, {0xF5, 'o', Accent::Tilde},
+    {0xF6, 'o', Accent::Diaeresis},  {0xF9, 'u', Accent::Grave},      {0xFA, 'u', Accent::Acute},
+    {0xFB, 'u', Accent::Circumflex}, {0xFC, 'u', Accent::Diaeresis},  {0xFD, 'y', Accent::Acute},
+    {0xFF, 'y', Accent::Diaeresis},
 };
 // clang-format on
+
+// Reads rows of five columns ('#' set), separated by blanks, into `glyph` from row `first` on.
+void readRows(const char* art, int first, int count, Glyph& glyph)
+{
+    for (int row = first; row < first + count; ++row) {
+        std::uint8_t bits = 0;
+        for (int col = 0; col < kGlyphColumns; ++col, ++art) {
+            bits = static_cast<std::uint8_t>((bits << 1) | (*art == '#' ? 1 : 0));
+        }
+        glyph[row] = bits;
+        if (*art == ' ') {
+            ++art;
+        }
+    }
+}
+
+Glyph accented(const std::array<Glyph, 256>& table, const AccentedLetter& letter)
+{
+    Glyph g = table[letter.base];
+    if (letter.accent == Accent::Cedilla) {
+        readRows("..#..", kGlyphRows - 1, 1, g);
+        return g;
+    }
+    const char* accent = kAccentArt[static_cast<int>(letter.accent)];
+    if (letter.base >= 'a') {
+        readRows(accent, 1, 2, g);
+        return g;
+    }
+    g = Glyph{};
+    readRows(accent, 0, 2, g);
+    for (const ShortCapital& capital : kShortCapitals) {
+        if (capital.letter == letter.base) {
+            readRows(capital.rows, 2, 6, g);
+        }
+    }
+    return g;
+}
 
 std::array<Glyph, 256> buildTable()
 {
     std::array<Glyph, 256> table{};
     for (const GlyphArt& art : kArt) {
-        Glyph& g = table[art.code];
-        const char* p = art.rows;
-        for (int row = 0; row < kGlyphRows; ++row) {
-            std::uint8_t bits = 0;
-            for (int col = 0; col < kGlyphColumns; ++col, ++p) {
-                bits = static_cast<std::uint8_t>((bits << 1) | (*p == '#' ? 1 : 0));
-            }
-            g[row] = bits;
-            if (*p == ' ') {
-                ++p;
-            }
-        }
+        readRows(art.rows, 0, kGlyphRows, table[art.code]);
+    }
+    for (const AccentedLetter& letter : kAccented) {
+        table[letter.code] = accented(table, letter);
     }
     return table;
 }

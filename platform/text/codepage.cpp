@@ -25,8 +25,8 @@ char16_t unicodeOf(unsigned char byte)
     return byte;
 }
 
-// The byte of a Unicode code point, or '?' when the code page has none.
-char byteOf(char32_t code)
+// The byte of a Unicode code point, or nothing when the code page has none.
+std::optional<char> byteOf(char32_t code)
 {
     if (code < 0x80 || (code >= 0xA0 && code <= 0xFF)) {
         return static_cast<char>(code);
@@ -36,7 +36,7 @@ char byteOf(char32_t code)
             return static_cast<char>(0x80 + i);
         }
     }
-    return '?';
+    return std::nullopt;
 }
 
 unsigned char lowerByte(unsigned char c)
@@ -101,7 +101,21 @@ std::string fromUnicode(const QString& text)
     bytes.reserve(static_cast<std::size_t>(text.size()));
     // Walk by code points, so a character outside the basic plane becomes one '?', not two.
     for (const char32_t code : text.toUcs4()) {
-        bytes.push_back(byteOf(code));
+        bytes.push_back(byteOf(code).value_or('?'));
+    }
+    return bytes;
+}
+
+std::optional<std::string> fromUnicodeExactly(const QString& text)
+{
+    std::string bytes;
+    bytes.reserve(static_cast<std::size_t>(text.size()));
+    for (const char32_t code : text.toUcs4()) {
+        const std::optional<char> byte = byteOf(code);
+        if (!byte) {
+            return std::nullopt;
+        }
+        bytes.push_back(*byte);
     }
     return bytes;
 }

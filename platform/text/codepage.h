@@ -3,6 +3,7 @@
 // Used only at the widget boundary.
 
 #include <QString>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -13,6 +14,8 @@ namespace platform::text {
 QString toUnicode(std::string_view windows1252);
 // Characters that Windows-1252 cannot hold become '?'.
 std::string fromUnicode(const QString& text);
+// The same, but nothing at all when a character has no Windows-1252 byte.
+std::optional<std::string> fromUnicodeExactly(const QString& text);
 
 // Lower and upper case of Windows-1252 text (ASCII and the accented Latin-1 letters).
 std::string lowerCase(std::string_view text);

@@ -1,11 +1,9 @@
 #include "platform/text/text_file.h"
 
-#include "platform/text/codepage.h"
+#include "platform/text/file_names.h"
 
-#include <QString>
 #include <cerrno>
 #include <cstring>
-#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -34,25 +32,40 @@ void splitPath(const std::string& path, std::string& folder, std::string& name)
     }
 }
 
-// A file name as stored on disk, seen as Windows-1252 bytes: names made here are UTF-8, names
-// carried over from older disks may already be single-byte text.
-std::string nameAsWindows1252(const std::string& onDisk)
+// The file that a write to `path` replaces: the path itself, or the end of the chain of links it
+// starts, so that saving over a link keeps the link and writes the file it points to.
+bool followLinks(std::string& path, int& error)
 {
-    const QByteArray raw(onDisk.data(), static_cast<qsizetype>(onDisk.size()));
-    const QString decoded = QString::fromUtf8(raw);
-    if (decoded.contains(QChar::ReplacementCharacter)) {
-        return onDisk;
+    for (int depth = 0; depth < 40; ++depth) {
+        FileStatus info{};
+        if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) {
+            return true;
+        }
+        std::string target(static_cast<std::size_t>(info.st_size > 0 ? info.st_size : 4095) + 1, '\0');
+        const ssize_t n = ::readlink(path.c_str(), target.data(), target.size());
+        if (n <= 0 || static_cast<std::size_t>(n) >= target.size()) {
+            error = n < 0 ? errno : n == 0 ? ENOENT : ENAMETOOLONG;
+            return false;
+        }
+        target.resize(static_cast<std::size_t>(n));
+        if (target.front() != '/') {
+            std::string folder;
+            std::string name;
+            splitPath(path, folder, name);
+            target = folder + target;
+        }
+        path = std::move(target);
     }
-    return fromUnicode(decoded);
+    error = ELOOP;
+    return false;
 }
 
-bool sameNameNoCase(const std::string& wanted, const std::string& onDisk)
+// A file the user may not write is not replaced behind his back. A file with no write permission
+// at all counts as read-only even for the superuser, as a read-only file does on the system the
+// files come from.
+bool mayReplace(const std::string& path, const FileStatus& existing)
 {
-    if (compareNoCase(wanted, onDisk) == 0) {
-        return true;
-    }
-    return compareNoCase(wanted, nameAsWindows1252(onDisk)) == 0 ||
-           compareNoCase(nameAsWindows1252(wanted), nameAsWindows1252(onDisk)) == 0;
+    return (existing.st_mode & 0222) != 0 && ::access(path.c_str(), W_OK) == 0;
 }
 
 bool writeAll(int fd, std::string_view bytes, int& error)
@@ -114,41 +127,21 @@ bool fileExists(const std::string& path)
 
 std::string resolveCaseInsensitive(const std::string& path)
 {
-    FileStatus info{};
-    if (path.empty() || ::stat(path.c_str(), &info) == 0) {
-        return path;
-    }
     std::string folder;
     std::string name;
     splitPath(path, folder, name);
-    if (name.empty()) {
-        return path;
-    }
-    DIR* dir = ::opendir(folder.empty() ? "." : folder.c_str());
-    if (dir == nullptr) {
-        return path;
-    }
-    std::string found;
-    while (const dirent* entry = ::readdir(dir)) {
-        const std::string candidate = entry->d_name;
-        if (candidate == "." || candidate == "..") {
-            continue;
-        }
-        if (sameNameNoCase(name, candidate)) {
-            // Several names may differ only in case; take the first in byte order so the choice
-            // does not depend on the order of the folder listing.
-            if (found.empty() || candidate < found) {
-                found = candidate;
-            }
-        }
-    }
-    ::closedir(dir);
-    return found.empty() ? path : folder + found;
+    return pathInFolder(folder, name).value_or(path);
 }
 
-WriteResult writeFileAtomic(const std::string& path, std::string_view bytes)
+WriteResult writeFileAtomic(const std::string& requested, std::string_view bytes)
 {
     WriteResult result;
+    std::string path = requested;
+    int linkError = 0;
+    if (!followLinks(path, linkError)) {
+        result.error = errorText(linkError);
+        return result;
+    }
     std::string folder;
     std::string name;
     splitPath(path, folder, name);
@@ -161,6 +154,10 @@ WriteResult writeFileAtomic(const std::string& path, std::string_view bytes)
     const bool hadFile = ::stat(path.c_str(), &existing) == 0;
     if (hadFile && S_ISDIR(existing.st_mode)) {
         result.error = errorText(EISDIR);
+        return result;
+    }
+    if (hadFile && !mayReplace(path, existing)) {
+        result.error = errorText(EACCES);
         return result;
     }
 

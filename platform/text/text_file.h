@@ -15,8 +15,9 @@ bool readFile(const std::string& path, std::string& bytes);
 // True when a regular file exists at the path.
 bool fileExists(const std::string& path);
 
-// When `path` does not exist, looks in its folder for a file whose name equals its name without
-// regard to letter case and returns that path; otherwise (or when nothing matches) returns `path`.
+// The same as pathInFolder (file_names.h) for a path whose last part is a Windows-1252 name: the
+// file of that name, or of that name in another letter case, in its folder; `path` itself when
+// nothing matches or the name is not a plain file name.
 std::string resolveCaseInsensitive(const std::string& path);
 
 // The outcome of a write: ok, or the reason in words ("Permission denied", "No such file or directory").
@@ -27,6 +28,8 @@ struct WriteResult {
 
 // Writes the whole file at once: the bytes go to a temporary file in the same folder, which is
 // renamed over `path` only when complete, so a failed write leaves the previous file as it was.
+// A link is kept: the file it points to is written. A file that the user may not write, or that
+// has no write permission at all, is not replaced: the write fails ("Permission denied").
 WriteResult writeFileAtomic(const std::string& path, std::string_view bytes);
 
 // Builds the bytes of a text file line by line; every line ends with CR LF.

@@ -3,7 +3,6 @@
 #include "platform/text/codepage.h"
 #include "platform/ui/list_clicks.h"
 
-#include <QDir>
 #include <QListWidget>
 #include <algorithm>
 
@@ -102,31 +101,30 @@ void FileListBox::setPattern(const std::string& pattern)
 
 void FileListBox::refresh()
 {
-    fill(fileName());
+    const std::optional<text::FolderFile> selected = selectedFile();
+    fill(selected ? selected->onDisk : std::string());
 }
 
 void FileListBox::fill(const std::string& keep)
 {
-    std::vector<std::string> names;
+    std::vector<text::FolderFile> files;
     if (!m_path.empty()) {
-        const QDir dir(QString::fromStdString(m_path));
-        if (dir.exists()) {
-            // Every regular file, hidden ones included: a name such as ".cfm" is a file like any other.
-            const QStringList entries =
-                dir.entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::NoSort);
-            for (const QString& entry : entries) {
-                std::string name = text::fromUnicode(entry);
-                if (matchesFilePattern(name, m_pattern)) {
-                    names.push_back(std::move(name));
-                }
+        // Every regular file, hidden ones included: a name such as ".cfm" is a file like any other.
+        for (text::FolderFile& file : text::listFolder(m_path)) {
+            if (matchesFilePattern(file.shownText(), m_pattern)) {
+                files.push_back(std::move(file));
             }
         }
     }
-    std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
-        const int c = text::compareNoCase(a, b);
-        return c != 0 ? c < 0 : a < b;
+    std::sort(files.begin(), files.end(), [](const text::FolderFile& a, const text::FolderFile& b) {
+        const int c = text::compareNoCase(a.shownText(), b.shownText());
+        return c != 0 ? c < 0 : a.onDisk < b.onDisk;
     });
-    m_names = std::move(names);
+    m_files = std::move(files);
+    m_names.clear();
+    for (const text::FolderFile& file : m_files) {
+        m_names.push_back(file.shownText());
+    }
 
     QListWidget* list = listWidget();
     if (list == nullptr) {
@@ -135,9 +133,9 @@ void FileListBox::fill(const std::string& keep)
     m_settingFromCode = true;
     list->clear();
     int keepRow = -1;
-    for (std::size_t i = 0; i < m_names.size(); ++i) {
-        list->addItem(text::toUnicode(m_names[i]));
-        if (!keep.empty() && m_names[i] == keep) {
+    for (std::size_t i = 0; i < m_files.size(); ++i) {
+        list->addItem(m_files[i].shown());
+        if (!keep.empty() && m_files[i].onDisk == keep) {
             keepRow = static_cast<int>(i);
         }
     }
@@ -176,6 +174,25 @@ void FileListBox::setListIndex(int index)
 std::string FileListBox::fileName() const
 {
     return list(listIndex());
+}
+
+std::optional<text::FolderFile> FileListBox::selectedFile() const
+{
+    const int index = listIndex();
+    if (index < 0 || index >= listCount()) {
+        return std::nullopt;
+    }
+    return m_files[static_cast<std::size_t>(index)];
+}
+
+std::string FileListBox::filePath() const
+{
+    const std::optional<text::FolderFile> selected = selectedFile();
+    if (!selected) {
+        return {};
+    }
+    return m_path.empty() || m_path.back() == '/' ? m_path + selected->onDisk
+                                                  : m_path + "/" + selected->onDisk;
 }
 
 } // namespace platform::ui

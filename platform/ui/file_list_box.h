@@ -1,9 +1,13 @@
 #pragma once
 // A file list box: the names of the files of one folder that match a pattern, sorted without
-// regard to letter case, with one selected entry.
+// regard to letter case, with one selected entry. Names are Windows-1252 text; each entry keeps the
+// file system's own spelling too, so that the file a user picks is the file that is opened. A
+// name with letters the code page lacks is shown as the file system has it.
 
+#include "platform/text/file_names.h"
 #include "platform/ui/control.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,7 +32,8 @@ public:
     void refresh();
 
     int listCount() const { return static_cast<int>(m_names.size()); }
-    // File name (with its extension) of entry `index`; empty outside the list.
+    // File name (with its extension) of entry `index`; empty outside the list. A name with letters
+    // the code page lacks has '?' in their place.
     std::string list(int index) const;
     const std::vector<std::string>& items() const { return m_names; }
 
@@ -37,6 +42,10 @@ public:
     void setListIndex(int index);
     // The selected file name; empty when none is selected.
     std::string fileName() const;
+    // The selected file as the folder holds it; nothing when none is selected.
+    std::optional<text::FolderFile> selectedFile() const;
+    // The path of the selected file (folder and the file system's spelling); empty when none is.
+    std::string filePath() const;
 
     std::function<void()> onClick;
     std::function<void()> onDblClick;
@@ -48,7 +57,8 @@ private:
 
     std::string m_path;
     std::string m_pattern = "*.*";
-    std::vector<std::string> m_names;
+    std::vector<text::FolderFile> m_files;
+    std::vector<std::string> m_names; // the files' names as Windows-1252 text, in list order
     bool m_settingFromCode = false;
 };
 

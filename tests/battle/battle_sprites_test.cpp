@@ -68,6 +68,7 @@ TEST_F(BattleSpritesTest, EnemyFigureByAngleModeAndTerrain)
         {"firing turns to the aim", true, false, 180, 0, 1, 1, 13, 0},
         {"walking, frame 1", false, true, 0, 90, 1, 1, 11, 0},
         {"walking, frame 2", false, true, 0, 90, 2, 1, 3, 0},
+        {"walking east at 340 degrees, frame 2", false, true, 0, 340, 2, 1, 1, 0},
         {"standing in water", false, false, 0, 90, 1, 2, 22, 22},
         {"walking in water", false, true, 0, 90, 2, 2, 22, 22},
         {"walking on unknown ground", false, true, 0, 90, 1, 0, 0, 0},

@@ -318,6 +318,24 @@ TEST(Conditions, StartAndStopScriptedAnimations)
     ConditionsPhase(h.battle);
     EXPECT_FALSE(s.InputLocked);
     EXPECT_EQ(s.MissionCondOnce[2], CondDone);
+
+    // Stopping an animation that runs ends the fire order it gave.
+    FrameHarness fire;
+    MissionText hold = missionWith({{1, 1, {"01,15"}, {"05,hold"}}, {2, 1, {"02,05,05"}, {"06,hold"}}});
+    hold.troop = battle_test::troopAt(2, 2, 4);
+    hold.scripts.insert(hold.scripts.begin(),
+                        {"<Anim-Hold>", quoted("0000,02,07,05"), quoted("0009,08"), "<-Anim>"});
+    fire.start(hold);
+    BattleState& f = fire.s();
+    ConditionsPhase(fire.battle);
+    ScriptedAnimationsPhase(fire.battle);
+    ASSERT_TRUE(f.FireHeld);
+    f.SoldierX[1] = 90; // the leader steps onto cell 05,05
+    f.SoldierY[1] = 90;
+    ConditionsPhase(fire.battle);
+    EXPECT_EQ(f.AnimState[1], AnimIdle);
+    EXPECT_FALSE(f.FireHeld);
+    EXPECT_FALSE(f.InputLocked);
 }
 
 } // namespace

@@ -566,6 +566,8 @@ TEST(DemoHarlowBridge, GunnerTurnsOnTheTroopOnceItCrossesAndTheDumpWinsTheMissio
     b.leaderTo(20, 15);
     b.h.frames(3);
     EXPECT_EQ(b.s().Dolls[gunner].AiName, "gunner_alert");
+    EXPECT_TRUE(b.s().Dolls[gunner].ScriptedFire) << "he shouts and takes a moment to turn";
+    b.h.frames(20);
     EXPECT_FALSE(b.s().Dolls[gunner].ScriptedFire);
     b.shootEnemy("02,23,12");
     b.h.frames(60);
@@ -579,6 +581,41 @@ TEST(DemoHarlowBridge, GunnerTurnsOnTheTroopOnceItCrossesAndTheDumpWinsTheMissio
     b.playToTheEnd();
     EXPECT_TRUE(b.h.game.MissionWon);
     EXPECT_TRUE(b.shown("The fuel dump is burning. Good work!"));
+}
+
+// Once his moment of surprise has passed, the alerted gunner fires at a squad near him within a
+// shot's countdown, whatever his sweep was doing when the alert came.
+TEST(DemoHarlowBridge, AlertedGunnerFiresAtSoldiersNearHimWithinAShotsCountdown)
+{
+    DemoBattle b(Missions[1]);
+    b.playOpening();
+    const int gunner = b.enemy("02,23,12");
+    b.h.frames(100); // into his sweep of the bridge
+    b.leaderTo(20, 15);
+    b.h.frames(3);
+    ASSERT_EQ(b.s().Dolls[gunner].AiName, "gunner_alert");
+
+    // The squad stands 50 pixels west of him, in the open side of his nest.
+    BattleState& s = b.s();
+    const DollRecord& d = s.Dolls[gunner];
+    for (int k = 1; k <= s.TroopCount; ++k) {
+        s.SoldierX[k] = d.X - 50;
+        s.SoldierY[k] = d.Y + static_cast<float>(k - 1);
+        s.Moving[k] = 0;
+    }
+    for (int f = 0; f < 40 && d.ScriptedFire; ++f)
+        b.h.frames();
+    ASSERT_FALSE(d.ScriptedFire) << "the gunner still holds his fire";
+    int shotIn = 0;
+    for (int f = 1; f <= 20 && shotIn == 0; ++f) {
+        const int before = s.BulletIndex;
+        b.h.frames();
+        const auto& row = s.Bullet[s.BulletIndex];
+        if (s.BulletIndex != before && row[5] == EnemyBulletKind && std::abs(row[1] - d.X) < 15 &&
+            std::abs(row[2] - d.Y) < 15 && row[8] < 0)
+            shotIn = f;
+    }
+    EXPECT_NE(shotIn, 0) << "the gunner never fired at the squad";
 }
 
 TEST(DemoGreywater, IsWonByKillingTheGuardsWithTheVillagersAlive)

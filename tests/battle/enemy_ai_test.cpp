@@ -4,13 +4,16 @@
 #include "frame_harness.h"
 #include "sprite_test_sheets.h"
 
+#include "game/battle/conditions.h"
 #include "game/battle/enemy_ai.h"
 #include "game/battle/geometry.h"
+#include "game/battle/scripted_animations.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <string>
+#include <tuple>
 #include <vector>
 
 using namespace tolvar::battle;
@@ -119,9 +122,11 @@ TEST(EnemyAi, KindsMoveAndPointTheEnemy)
     const DollRecord& d = s.Dolls[1];
     s.CameraX = 40;
     s.CameraY = 50;
+    s.Dolls[1].Firing = true; // a walk puts the rifle down
 
     EnemyAiPhase(h.battle);
     EXPECT_TRUE(d.Walking);
+    EXPECT_FALSE(d.Firing);
     EXPECT_FLOAT_EQ(d.TargetX, 235);
     EXPECT_FLOAT_EQ(d.TargetY, 200);
     EXPECT_NEAR(d.Heading, CalcANG(235, 200, d.X + 6, d.Y + 7), 1e-4);
@@ -266,6 +271,105 @@ TEST(EnemyBehaviour, HoldFireKindStopsShootingAndTroopNearLiftsIt)
             shots.push_back(f);
     }
     EXPECT_FALSE(shots.empty());
+}
+
+// Whatever the enemy did before (a walk, a scripted burst stopped or lifted, a change of its AI
+// animation), once it is able to fire at the troop it opens fire on a soldier in reach within a
+// shot's countdown, and never at a soldier who is not there.
+TEST(EnemyBehaviour, FiresAgainAtANearSoldierWhateverItDidBefore)
+{
+    struct Case
+    {
+        const char* before;
+        std::vector<std::string> guard; // the enemy's AI animation
+        std::vector<std::string> extra; // more blocks of the mission
+        int from;                       // the frame from which it may fire at the troop
+        int within;                     // frames after `from` by which it has
+    };
+    // An AI animation "alert", and conditions that change the enemy's to it once the scripted
+    // animation "cue" has ended, in frame 32.
+    std::vector<std::string> alert = {"<AniAI-Alert>", quoted("0000,03,13,10"), "<-AniAI>",
+                                      "<Anim-Cue>",    quoted("0003,09"),       "<-Anim>"};
+    for (auto [n, test, act] : {std::tuple{"001", "01,15", "05,cue"}, {"002", "03,cue", "11,04,10,10,alert"}})
+        alert.insert(alert.end(), {std::string("<Cond ") + n + ">", " 1 ", "<Se>", quoted(test), "<-Se>",
+                                   "<Faz>", quoted(act), "<-Faz>"});
+    const Case cases[] = {
+        {"firing at him, then a Walk-to line", {"0004,01,10,11"}, {}, 41, 20},
+        {"a burst at a cell, Stop firing, then the troop is near",
+         {"0000,02,10,05", "0002,09", "0003,05"},
+         {},
+         31,
+         20},
+        {"a burst at a cell lifted by the troop is near", {"0000,02,10,05", "0002,05"}, {}, 21, 35},
+        {"a burst at a cell, Stop firing, then a new AI animation",
+         {"0000,02,10,05", "0002,09"},
+         alert,
+         32,
+         20},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.before);
+        FrameHarness h;
+        MissionText m = guardMission(c.guard);
+        m.scripts.insert(m.scripts.end(), c.extra.begin(), c.extra.end());
+        h.start(m);
+        BattleState& s = h.s();
+        placeSoldierEast(h, 1, 50);
+        int firstAfter = 0;
+        for (int f = 1; f <= c.from + 60 && firstAfter == 0; ++f) {
+            const int before = s.BulletIndex;
+            ScriptedAnimationsPhase(h.battle);
+            EnemyAiPhase(h.battle);
+            ConditionsPhase(h.battle);
+            EnemyBehaviour(h.battle, 1);
+            if (s.BulletIndex == before)
+                continue;
+            const auto& row = s.Bullet[s.BulletIndex];
+            const bool atTheSoldier = row[8] > 8; // he stands east of the enemy
+            const bool atTheCell = row[9] < -8;   // the scripted cell lies north of it
+            EXPECT_TRUE(atTheSoldier || atTheCell) << "frame " << f << ": a shot at neither";
+            if (atTheSoldier && f >= c.from)
+                firstAfter = f;
+        }
+        EXPECT_NE(firstAfter, 0) << "no shot at the soldier";
+        EXPECT_LE(firstAfter, c.from + c.within);
+    }
+}
+
+// The flash of a shot at a soldier shows on the side of the enemy that faces him.
+TEST(EnemyBehaviour, ItsShotFlashesOnTheSideFacingTheSoldier)
+{
+    const std::pair<float, float> soldiers[] = {{-50, 0}, {35, -35}, {0, 50}}; // west, north-east, south
+    for (auto [dx, dy] : soldiers) {
+        SCOPED_TRACE(testing::Message() << "soldier at " << dx << ", " << dy);
+        FrameHarness h;
+        h.start(guardMission({"0000,03,10,10"}, true));
+        h.battle.sheets = sprite_test::makeSheets();
+        BattleState& s = h.s();
+        s.MainFrame = s.MainMap;
+        const DollRecord& d = s.Dolls[1];
+        s.SoldierX[1] = d.X + dx;
+        s.SoldierY[1] = d.Y + dy;
+        for (int f = 0; f < 20 && s.BulletIndex == 0; ++f) {
+            s.MainFrame.clear(sprite_test::Background);
+            EnemyBehaviour(h.battle, 1);
+        }
+        ASSERT_EQ(s.BulletIndex, 1);
+        // The flash's pixels, seen from the enemy's point (the flash stands 10 pixels higher).
+        double sumX = 0, sumY = 0;
+        int count = 0;
+        const platform::gfx::Rgb flash = sprite_test::cellColour(sprite_test::Fires, 0, 1);
+        for (int y = 0; y < s.MainFrame.height(); ++y)
+            for (int x = 0; x < s.MainFrame.width(); ++x)
+                if (s.MainFrame.pixel(x, y) == flash) {
+                    sumX += x - d.X;
+                    sumY += y + 10 - d.Y;
+                    ++count;
+                }
+        ASSERT_GT(count, 0);
+        const double towards = (sumX * dx + sumY * dy) / count / std::hypot(dx, dy);
+        EXPECT_GT(towards, 6) << "the flash lies " << towards << " pixels towards the soldier";
+    }
 }
 
 TEST(EnemyBehaviour, ScriptedShotsGoToTheirCellAndTurnTheEnemy)

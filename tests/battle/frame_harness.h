@@ -10,6 +10,7 @@
 #include "game/battle/mission_driver.h"
 
 #include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -53,6 +54,28 @@ public:
         game.InGame = true;
         sounds.clear();
         music.clear();
+    }
+
+    // Plays the mission through the driver as the battle screen does, with real frames, until it is
+    // over or `limit` frames have run. `input` runs before frame n (from 1) with the player's
+    // actions, `seen` after it. Gives where the battle screen hands over.
+    tolvar::battle::Handover play(const MissionText& mission, const std::function<void(int n)>& input,
+                                  const std::function<void(int n)>& seen = {}, int limit = 2000)
+    {
+        folder.write("arquivos/campanha/mission.cfm", mission.bytes());
+        int n = 0;
+        tolvar::battle::DriverHooks hooks;
+        hooks.frame = [&] {
+            ++n;
+            if (input)
+                input(n);
+            tolvar::battle::MainLoop(battle);
+            if (seen)
+                seen(n);
+            if (n >= limit)
+                game.MissionOver = true;
+        };
+        return tolvar::battle::MainDo(battle, hooks, false);
     }
 
     tolvar::battle::BattleState& s() { return *battle.state; }

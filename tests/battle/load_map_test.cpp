@@ -343,14 +343,6 @@ TEST_F(LoadMapTest, MissingFileFailsAndLeavesTheRecords)
     EXPECT_EQ(state->TroopCount, 10);
 }
 
-TEST(MissionPath, FindsTheFileWithoutRegardToLetterCase)
-{
-    battle_test::ProgramFolder folder;
-    folder.write("arquivos/campanha/Bridge.CFM", "x");
-    EXPECT_EQ(missionPath(folder.path(), "bridge"), folder.path() + "/arquivos/campanha/Bridge.CFM");
-    EXPECT_EQ(missionPath(folder.path() + "/", "gone"), folder.path() + "/arquivos/campanha/gone.cfm");
-}
-
 // Files that break the format's limits keep what fits and still find the sections after the excess.
 TEST_F(LoadMapTest, ExcessObjectsAndEnemiesAreSkipped)
 {

@@ -1,6 +1,7 @@
 // The frame as a whole: the end of the mission, the music's start and the in-game menu.
 
 #include "frame_harness.h"
+#include "sprite_test_sheets.h"
 
 #include "game/battle/in_game_menu.h"
 #include "game/settings_file.h"
@@ -23,9 +24,8 @@ class FrameTest : public ::testing::Test
 protected:
     FrameTest()
     {
-        MissionText m;
-        m.troop = battle_test::troopAt(8, 8, 2);
-        h.start(m);
+        mission.troop = battle_test::troopAt(8, 8, 2);
+        h.start(mission);
         h.whileTextShown = [this] {
             if (shownText.empty())
                 shownText = h.s().ScreenText.text;
@@ -54,6 +54,13 @@ protected:
     double mx() const { return menuOriginX(h.game); }
     double my() const { return menuOriginY(h.game); }
 
+    // The roster panel's black box is in the view of the frame just composed.
+    bool rosterShown()
+    {
+        return h.s().MainFrame.pixel(h.s().CameraX + 12, h.s().CameraY + 17) == platform::gfx::kBlack;
+    }
+
+    MissionText mission;
     FrameHarness h;
     std::string shownText;
 };
@@ -89,6 +96,35 @@ TEST_F(FrameTest, TheEndMessageHoldsForASecondOrUntilAKeyAcknowledgesIt)
     EXPECT_TRUE(keyed.game.MissionOver);
     EXPECT_LT(keyed.clock.tickCount() - start, 30 + 100);
     EXPECT_FALSE(keyed.s().WaitKey);
+}
+
+// A victory and a defeat requested in one frame (here the defeat's Do line first): the mission is
+// won.
+TEST(MissionEnd, AVictoryAndADefeatInTheSameFrameWinTheMission)
+{
+    FrameHarness h;
+    MissionText m;
+    m.scripts = {"<Cond 001>",
+                 " 1 ",
+                 "<Se>",
+                 battle_test::quoted("01,15"),
+                 "<-Se>",
+                 "<Faz>",
+                 battle_test::quoted("04"),
+                 battle_test::quoted("03"),
+                 "<-Faz>"};
+    h.start(m);
+    std::string shown;
+    h.whileTextShown = [&] { shown = h.s().ScreenText.text; };
+    int frames = 0;
+    while (!h.game.MissionOver && frames < 100) {
+        h.frames();
+        ++frames;
+    }
+    EXPECT_EQ(frames, 51);
+    EXPECT_EQ(shown, "Mission completed");
+    EXPECT_EQ(h.game.CurrentMission, 2);
+    EXPECT_EQ(h.soundCount(5), 0);
 }
 
 TEST_F(FrameTest, ADefeatIsAnnounced31FramesAfterItAndReplaysTheMission)
@@ -164,6 +200,69 @@ TEST_F(FrameTest, TheMenuOpensFromItsCentreFreezesTheBattleAndClosesToALine)
     EXPECT_EQ(s.IdleFrames, 0);
     h.frames(1);
     EXPECT_GT(s.SoldierX[1], x); // the order is carried out once the battle resumes
+}
+
+// The leader's rank medal hides after a move order and shows again from the 21st frame after it.
+TEST_F(FrameTest, TheLeadersMedalShowsFromThe21stFrameAfterAMoveOrder)
+{
+    BattleState& s = h.s();
+    h.battle.sheets = sprite_test::makeSheets(); // the map is drawn already
+    const platform::gfx::Rgb medal = sprite_test::cellColour(sprite_test::Medals, 0, 2); // rank 1
+    auto medalShown = [&] {
+        for (int y = 0; y < s.MainFrame.height(); ++y)
+            for (int x = 0; x < s.MainFrame.width(); ++x)
+                if (s.MainFrame.pixel(x, y) == medal)
+                    return true;
+        return false;
+    };
+    ASSERT_EQ(s.MedalLevel[1], 1);
+    h.frames(25);
+    EXPECT_TRUE(medalShown());
+
+    h.pointAtMap(static_cast<int>(s.SoldierX[1]) + 60, static_cast<int>(s.SoldierY[1]));
+    h.press(2);
+    h.frames(1); // the order's frame
+    h.release(2);
+    EXPECT_FALSE(medalShown());
+    int first = 0;
+    for (int n = 1; n <= 25 && first == 0; ++n) {
+        h.frames(1);
+        if (medalShown())
+            first = n;
+    }
+    EXPECT_EQ(first, 21);
+}
+
+// Whatever the last mission left behind (its menu still closing after QUIT, a troop idle long
+// enough for the roster panel), the next one opens playing, with the menu closed, and shows the
+// roster panel after 41 idle frames again, not 40.
+TEST_F(FrameTest, ANewMissionOpensWithTheMenuClosedAndTheRosterPanelAfter41IdleFrames)
+{
+    const tolvar::battle::Handover quit = h.play(mission, [&](int n) {
+        if (n == 60)
+            h.key(Esc);
+        if (n == 75) {
+            h.cursor = {static_cast<long>((mx() + 64 + 30) * 2), static_cast<long>((my() + 10 + 8) * 2)};
+            h.press(1);
+        }
+        if (n == 76)
+            h.release(1);
+    });
+    ASSERT_EQ(quit.next, tolvar::Screen::Title);
+
+    bool menuSeen = false;
+    std::vector<int> panel;
+    h.play(
+        mission, {},
+        [&](int n) {
+            menuSeen = menuSeen || h.s().MenuOpen;
+            if (rosterShown())
+                panel.push_back(n);
+        },
+        45);
+    EXPECT_FALSE(menuSeen);
+    ASSERT_FALSE(panel.empty());
+    EXPECT_EQ(panel.front(), 41);
 }
 
 TEST_F(FrameTest, QuitEndsTheMissionForTheTitleScreen)

@@ -1,13 +1,20 @@
 // Starting a mission, the paced frame loop and the hand-over, on a manual clock.
 
 #include "battle_test_support.h"
+#include "frame_harness.h"
 
 #include "game/battle/battle_form.h"
+#include "game/battle/in_game_menu.h"
 #include "game/battle/mission_driver.h"
+#include "game/battle/troop_orders.h"
 #include "game/battle/troop_ranks.h"
+#include "game/briefing_screen.h"
+#include "game/campaign_start.h"
 
 #include <gtest/gtest.h>
 
+#include <map>
+#include <string>
 #include <vector>
 
 using namespace tolvar::battle;
@@ -97,6 +104,110 @@ TEST_F(MissionDriverTest, KillsOfThePreviousMissionRaiseTalliesAndRanks)
     EXPECT_EQ(s.SoldierName[5], ""); // the troop of ten is larger than the roster
 }
 
+// The tallies of the roster rows, by name.
+std::map<std::string, std::string> talliesByName(const GameState& game)
+{
+    std::map<std::string, std::string> tallies;
+    for (int k = 1; k <= game.NameCount; ++k)
+        tallies[game.Roster[k][tolvar::RosterName]] = game.Roster[k][tolvar::RosterKills];
+    return tallies;
+}
+
+// A soldier's tally grows by exactly the enemies he killed, whichever slot he moved down to when
+// others fell before him; fallen soldiers leave the roster, which the briefing compacts between
+// the missions.
+TEST(KillTallies, GrowByEachSoldiersOwnKillsAfterFallsInAnySlot)
+{
+    struct Case
+    {
+        const char* fall;
+        std::vector<int> fallen; // slots killed, in this order
+        std::map<std::string, std::string> tallies;
+    };
+    const Case cases[] = {
+        {"the leader", {1}, {{"Bly", "5"}, {"Cole", "8"}, {"Dunn", "14"}, {"Eyre", "5"}}},
+        {"a middle soldier", {2}, {{"Ash", "1"}, {"Cole", "8"}, {"Dunn", "14"}, {"Eyre", "5"}}},
+        {"the last soldier", {4}, {{"Ash", "1"}, {"Bly", "5"}, {"Cole", "8"}, {"Eyre", "5"}}},
+        {"two leaders in turn", {1, 1}, {{"Cole", "8"}, {"Dunn", "14"}, {"Eyre", "5"}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.fall);
+        battle_test::FrameHarness h;
+        const char* names[] = {"Ash", "Bly", "Cole", "Dunn", "Eyre"};
+        const char* before[] = {"", "3", "0", "10", "5"};
+        for (int k = 1; k <= 5; ++k)
+            h.game.Roster[k] = {"", names[k - 1], before[k - 1]};
+        h.game.NameCount = 5;
+        const battle_test::MissionText mission; // a troop of four
+        h.start(mission);
+        BattleState& s = h.s();
+        const int kills[] = {1, 2, 8, 4};
+        for (int k = 1; k <= 4; ++k)
+            s.Kills[k] = kills[k - 1];
+        for (int slot : c.fallen)
+            KillDoll(h.battle, slot);
+
+        tolvar::compactRoster(h.game);
+        h.start(mission); // the next mission
+        EXPECT_EQ(talliesByName(h.game), c.tallies);
+        for (int k = 1; k <= s.TroopCount; ++k)
+            EXPECT_EQ(s.MedalLevel[k], medalLevelFor(h.game.Roster[k][tolvar::RosterKills]))
+                << s.SoldierName[k];
+    }
+}
+
+TEST(KillTallies, TwoSoldiersOfOneNameKeepTheirOwnTallies)
+{
+    battle_test::FrameHarness h;
+    h.game.Roster[1] = {"", "Ash", ""};
+    h.game.Roster[2] = {"", "Ash", "8"};
+    h.game.NameCount = 2;
+    battle_test::MissionText mission;
+    mission.troop = battle_test::troopAt(2, 2, 2);
+    h.start(mission);
+    h.s().Kills[1] = 1;
+    h.s().Kills[2] = 2;
+    h.start(mission);
+    EXPECT_EQ(h.game.Roster[1][tolvar::RosterKills], "1");
+    EXPECT_EQ(h.game.Roster[2][tolvar::RosterKills], "10");
+}
+
+// Kills of a campaign left through the menu's QUIT are not credited to a soldier of the same name
+// in the campaign started next, be it the same one or another.
+TEST(KillTallies, ACampaignStartedAfterQuittingBeginsWithNoKills)
+{
+    auto campaign = [](const std::string& name) {
+        return battle_test::crlf({"<Campanha>", battle_test::quoted(name), battle_test::quoted("Bo"), " 1 ",
+                                  "True", "<-Campanha>", "<Miss>", "mission", "<-Miss>", "<Nomes>", "Ash",
+                                  "Bly", "<-Nomes>"});
+    };
+    for (const char* next : {"Alpha", "Beta"}) {
+        SCOPED_TRACE(next);
+        battle_test::FrameHarness h;
+        ASSERT_TRUE(tolvar::startCampaign(h.game, campaign("Alpha"), false).ok);
+        battle_test::MissionText mission;
+        mission.troop = battle_test::troopAt(2, 2, 2);
+        const double mx = menuOriginX(h.game), my = menuOriginY(h.game);
+        const Handover quit = h.play(mission, [&](int n) {
+            if (n == 2)
+                h.s().Kills[1] = 9; // the leader's kills before the player quits
+            if (n == 5)
+                h.key(27);
+            if (n == 20) {
+                h.cursor = {static_cast<long>((mx + 64 + 30) * 2), static_cast<long>((my + 10 + 8) * 2)};
+                h.press(1);
+            }
+        });
+        ASSERT_EQ(quit.next, Screen::Title);
+
+        ASSERT_TRUE(tolvar::startCampaign(h.game, campaign(next), false).ok);
+        h.start(mission);
+        EXPECT_EQ(h.game.Roster[1][tolvar::RosterName], "Ash");
+        EXPECT_EQ(h.game.Roster[1][tolvar::RosterKills], "");
+        EXPECT_EQ(h.s().MedalLevel[1], 1);
+    }
+}
+
 TEST_F(MissionDriverTest, MissionStartResetsTheBattleAndReadiesTheTroop)
 {
     BattleState& s = *battle.state;
@@ -109,6 +220,12 @@ TEST_F(MissionDriverTest, MissionStartResetsTheBattleAndReadiesTheTroop)
     s.ShotsFired = 9;
     s.DefeatFlag = true;
     game.InGame = false;
+    // Left by the last mission: its menu closing after QUIT, its frame counters.
+    s.MenuOpen = true;
+    s.MenuStage = "17";
+    s.IdleFrames = 70;
+    s.FramesSinceMove = 90;
+    s.TrailTimer = 7;
 
     hooks.frame = [&] {
         // What the first frame sees.
@@ -127,6 +244,11 @@ TEST_F(MissionDriverTest, MissionStartResetsTheBattleAndReadiesTheTroop)
         EXPECT_EQ(s.BulletSpeed, 10);
         EXPECT_FLOAT_EQ(s.ViewScaleX, 2);
         EXPECT_FLOAT_EQ(s.ViewScaleY, 2);
+        EXPECT_FALSE(s.MenuOpen);
+        EXPECT_EQ(s.MenuStage, "");
+        EXPECT_EQ(s.IdleFrames, 0);
+        EXPECT_EQ(s.FramesSinceMove, 0);
+        EXPECT_EQ(s.TrailTimer, 0);
         for (int k = 1; k <= 10; ++k) {
             EXPECT_FLOAT_EQ(s.LeaderTrail[k][1], s.SoldierX[k]);
             EXPECT_FLOAT_EQ(s.LeaderTrail[k][2], s.SoldierY[k]);

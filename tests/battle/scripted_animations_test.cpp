@@ -3,6 +3,7 @@
 
 #include "frame_harness.h"
 
+#include "game/battle/geometry.h"
 #include "game/battle/scripted_animations.h"
 
 #include <gtest/gtest.h>
@@ -103,6 +104,9 @@ TEST(ScriptedAnimations, TaskKindsDriveTheTroop)
                             {"message", {"0000,05,Reach the bridge"}},
                             {"cease", {"0000,09"}}}));
     BattleState& s = h.s();
+    // The leader has stepped off his start, where the trail's newest point still lies.
+    s.SoldierX[1] += 6;
+    s.SoldierY[1] -= 4;
     const float leaderX = s.SoldierX[1];
     const float leaderY = s.SoldierY[1];
     s.CameraX = 20;
@@ -115,10 +119,11 @@ TEST(ScriptedAnimations, TaskKindsDriveTheTroop)
     EXPECT_EQ(s.MouseMapPoint[0], 150);
     EXPECT_EQ(s.MouseMapPoint[1], 90);
     EXPECT_EQ(s.Moving[1], 1);
-    EXPECT_FLOAT_EQ(s.HeadingExact[1], 0); // due east
+    EXPECT_FLOAT_EQ(s.HeadingExact[1], CalcANG(150, 90, leaderX, leaderY));
     EXPECT_EQ(s.MoveMarkX, 150);
     EXPECT_FALSE(s.MoveOrder);
     EXPECT_FLOAT_EQ(s.LeaderTrail[1][1], leaderX);
+    EXPECT_FLOAT_EQ(s.LeaderTrail[1][2], leaderY);
 
     StartAnimation(h.battle, "fire");
     ScriptedAnimationsPhase(h.battle);
@@ -156,6 +161,23 @@ TEST(ScriptedAnimations, TaskKindsDriveTheTroop)
     s.FireHeld = true;
     ScriptedAnimationsPhase(h.battle);
     EXPECT_FALSE(s.FireHeld);
+}
+
+// While a script drives the troop the soldiers still turn: the leader faces the way a scripted
+// walk takes him, and the point a scripted look names.
+TEST(ScriptedAnimations, WalksAndLooksTurnTheLeader)
+{
+    FrameHarness h;
+    h.start(withAnimations({{"walk", {"0000,01,05,09"}}, {"look", {"0000,03,05,01"}}})); // leader at (90, 90)
+    BattleState& s = h.s();
+    ASSERT_NEAR(s.Facing[1], 0, 1); // east, as the troop starts
+    StartAnimation(h.battle, "walk");
+    h.frames(2);
+    EXPECT_TRUE(s.InputLocked);
+    EXPECT_NEAR(s.Facing[1], 270, 1); // south, where he walks
+    StartAnimation(h.battle, "look");
+    h.frames(2);
+    EXPECT_NEAR(s.Facing[1], 90, 5); // north, at the point (87, 7)
 }
 
 TEST(ScriptedAnimations, VictoryStopsEverySoldier)

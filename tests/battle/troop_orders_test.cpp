@@ -129,7 +129,10 @@ TEST_F(TroopTest, KillDollCompactsTheSlotsAndTheNextSoldierLeads)
     EXPECT_EQ(s.Kills[1], 5);
     EXPECT_EQ(s.SoldierName[2], "C");
     EXPECT_TRUE(s.Alive[2]);
-    EXPECT_FALSE(s.Alive[3]); // the vacated slot holds nobody
+    // The vacated slot holds nobody: no name, no kills to credit a second time.
+    EXPECT_FALSE(s.Alive[3]);
+    EXPECT_EQ(s.SoldierName[3], "");
+    EXPECT_EQ(s.Kills[3], 0);
     EXPECT_EQ(h.game.Roster[1][tolvar::RosterName], "");
     EXPECT_EQ(h.game.Roster[2][tolvar::RosterName], "B");
     EXPECT_EQ(s.BodyCount, 1);

@@ -31,6 +31,7 @@ TEST(CampaignFolder, FileNameChecksGiveOneMessageForTheFirstBadCharacter)
         {"a:b", invalid},
         {"a?b", invalid},
         {"a<b>c|", invalid},
+        {"tab\there", invalid},
         {"a*b.cfc", invalid}, // the first bad character decides
         {"a.b*c", extension},
         {"campanha 1", std::nullopt},
@@ -49,8 +50,13 @@ TEST(CampaignFolder, MissionNamesAreTheMissionFilesLessTheirExtension)
     for (const char* name : {"b.cfm", "A.CFM", "c.cfc", "notes.txt", "x.cfm.bak"}) {
         std::ofstream(folder + "/" + name) << "x";
     }
+    // Names as the file system spells them; those a campaign could not name are left out.
+    for (const char* name : {"miss\xC3\xA3o.cfm", "\xE4\xBB\xBB.cfm", "a,b.cfm", " lead.cfm", "q\"x.cfm",
+                             ".cfm", "<-MISS>.cfm", "tail .cfm"}) {
+        std::ofstream(folder + "/" + name) << "x";
+    }
     std::filesystem::create_directory(folder + "/dir.cfm");
-    EXPECT_EQ(cadrell::listMissionNames(folder), (Names{"A", "b"}));
+    EXPECT_EQ(cadrell::listMissionNames(folder), (Names{"A", "b", "miss\xE3o", "tail "}));
     EXPECT_EQ(cadrell::listFiles(folder, ".cfc"), (Names{"c.cfc"}));
     EXPECT_TRUE(cadrell::listMissionNames(folder + "/missing").empty());
 }

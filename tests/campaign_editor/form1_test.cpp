@@ -15,6 +15,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -324,6 +325,169 @@ TEST_F(CampaignEditor, ACampaignComposedInTheWindowIsSavedAndOpenedByteForByte)
     m_boxes.acknowledge();
     user::click(again.SaveBut);
     EXPECT_EQ(fileBytes("camp.cfc"), expected);
+}
+
+// Names are the file system's on disk and Windows-1252 in the campaign: a campaign composed of
+// missions with accents is saved, listed, previewed, opened and saved back to its own file.
+TEST_F(CampaignEditor, AccentedNamesAreSavedListedOpenedAndSavedBack)
+{
+    for (const char* mission : {"Miss\xC3\xA3o um.cfm", "\xC3\x81gua.cfm"}) {
+        writeFile(mission, "<Info>\r\n");
+    }
+    Form1& f = form();
+    EXPECT_EQ(f.MissionOK.items(), (Names{"B3", "m1", "m2", "Miss\xE3o um", "\xC1gua"}));
+    user::click(f.MissionOK, 3);
+    user::click(f.AddBut);
+    user::click(f.AddBut);
+    f.NameField.setText("Zo\xE9 Lef\xE8vre\r\nJo\xE3o");
+    user::click(f.SaveAsBut);
+    f.CampainNameTXT.setText("Opera\xE7\xE3o Ironwood");
+    f.SaveTXT.setText(" Opera\xE7\xE3o Ironwood  "); // typed with blanks about it
+    m_boxes.acknowledge();
+    user::click(f.SaveOK);
+    const std::string expected =
+        "<Campanha>\r\n\"Opera\xE7\xE3o Ironwood\"\r\n\"\"\r\n 2 \r\nTrue\r\n<-Campanha>\r\n"
+        "<Miss>\r\nMiss\xE3o um\r\n\xC1gua\r\n<-Miss>\r\n<Nomes>\r\nZo\xE9 Lef\xE8vre\r\n"
+        "Jo\xE3o\r\n<-Nomes>\r\n";
+    EXPECT_EQ(fileBytes("Operação Ironwood.cfc"), expected);
+    EXPECT_EQ(f.OpenDirectory.items(), (Names{"alpha.cfc", "beta.cfc", "Opera\xE7\xE3o Ironwood.cfc"}));
+
+    m_form.reset();
+    Form1& again = form();
+    user::click(again.OpenBut);
+    user::click(again.OpenDirectory, 2);
+    EXPECT_EQ(again.CampInfo.text(), "Nome: Opera\xE7\xE3o Ironwood\r\nAutor: \r\nMiss\xF5"
+                                     "es: 2\r\n");
+    user::click(again.OpenOK);
+    EXPECT_EQ(again.session().currentName(), "Opera\xE7\xE3o Ironwood");
+    EXPECT_EQ(again.MissionList.items(), (Names{"Miss\xE3o um", "\xC1gua"}));
+    writeFile("Operação Ironwood.cfc", "changed");
+    m_boxes.acknowledge();
+    user::click(again.SaveBut);
+    EXPECT_EQ(fileBytes("Operação Ironwood.cfc"), expected);
+    EXPECT_EQ(again.OpenDirectory.listCount(), 3);
+}
+
+TEST_F(CampaignEditor, ANameWithoutWesternLettersIsShownAndRefused)
+{
+    writeFile("\xE4\xBB\xBB\xE5\x8A\xA1.cfc", kExisting);
+    Form1& f = form();
+    user::click(f.OpenBut);
+    const int entry = indexOf(f.OpenDirectory, "??.cfc");
+    const std::string message =
+        "The name of this file has letters that can't be in a campaign's name: ??.cfc";
+    user::click(f.OpenDirectory, entry);
+    EXPECT_EQ(f.CampInfo.text(), message);
+    m_boxes.acknowledge();
+    user::click(f.OpenOK);
+    EXPECT_EQ(m_boxes.texts(), (Names{message}));
+    EXPECT_EQ(m_boxes.shown()[0].icon, ui::MsgIcon::Critical);
+    EXPECT_TRUE(f.OpenFrame.visible());
+    EXPECT_EQ(f.session().currentName(), "semnome");
+    EXPECT_TRUE(f.MissionList.items().empty());
+}
+
+// A campaign made elsewhere may name missions that reach outside the campaign folder: the editor
+// opens no mission file, so it lists and previews such a campaign as it stands.
+TEST_F(CampaignEditor, MissionNamesReachingOutsideAreListedAndNothingIsOpened)
+{
+    writeFile(
+        "odd.cfc",
+        std::string("<Campanha>\r\n\"Odd\"\r\n\"X\"\r\n 3 \r\nTrue\r\n<-Campanha>\r\n<Miss>\r\n"
+                    "../../../outside/secret\r\n..\\up\r\nm\0x\r\n<-Miss>\r\n<Nomes>\r\nAnn\r\n<-Nomes>\r\n",
+                    118));
+    Form1& f = form();
+    user::click(f.OpenBut);
+    user::click(f.OpenDirectory, indexOf(f.OpenDirectory, "odd.cfc"));
+    EXPECT_EQ(f.CampInfo.text(), "Nome: Odd\r\nAutor: X\r\nMiss\xF5"
+                                 "es: 3\r\n");
+    user::click(f.OpenOK);
+    EXPECT_EQ(f.MissionList.items(), (Names{"../../../outside/secret", "..\\up", std::string("m\0x", 3)}));
+    EXPECT_EQ(f.MissionOK.items(), (Names{"B3", "m1", "m2"}));
+    EXPECT_TRUE(m_boxes.shown().empty());
+}
+
+// A double quote in the name, the author or the soldier names would cut the text on reading:
+// the save is refused and nothing is written.
+TEST_F(CampaignEditor, ADoubleQuoteInTheTextsIsRefused)
+{
+    Form1& f = form();
+    for (ui::TextBox* box : {&f.CampainNameTXT, &f.AutorTXT, &f.NameField}) {
+        f.CampainNameTXT.setText("Name");
+        f.AutorTXT.setText("Author");
+        f.NameField.setText("Ann\r\nBob");
+        box->setText("Say \"hi\", then go");
+        m_boxes.clear();
+        m_boxes.acknowledge();
+        user::click(f.SaveAsBut);
+        f.SaveTXT.setText("quoted");
+        user::click(f.SaveOK);
+        ASSERT_EQ(m_boxes.texts(), (Names{"Don't put \" in the texts"}));
+        EXPECT_EQ(m_boxes.shown()[0].icon, ui::MsgIcon::Critical);
+        EXPECT_TRUE(f.SaveFrame.visible());
+        EXPECT_EQ(f.session().currentName(), "semnome");
+        EXPECT_EQ(f.OpenDirectory.items(), (Names{"alpha.cfc", "beta.cfc"}));
+    }
+}
+
+// The file of the name in another letter case, a link and a read-only file are all "that file".
+TEST_F(CampaignEditor, SavingOverAFileInAnyLetterCaseALinkOrAReadOnlyFile)
+{
+    namespace fs = std::filesystem;
+    const fs::path elsewhere = fs::path(m_programs) / "elsewhere.cfc";
+    const struct
+    {
+        const char* what;
+        std::function<void()> make;
+        fs::path file;
+        bool written;
+    } cases[] = {
+        {"capitals", [&] { writeFile("GAMMA.CFC", "old"); }, fs::path(m_campaigns) / "GAMMA.CFC", true},
+        {"link",
+         [&] {
+             ASSERT_TRUE(platform::text::writeFileAtomic(elsewhere.string(), "old").ok);
+             fs::create_symlink(elsewhere, fs::path(m_campaigns) / "gamma.cfc");
+         },
+         elsewhere, true},
+        {"read-only",
+         [&] {
+             writeFile("gamma.cfc", "old");
+             fs::permissions(fs::path(m_campaigns) / "gamma.cfc", fs::perms::owner_read);
+         },
+         fs::path(m_campaigns) / "gamma.cfc", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        for (const char* name : {"GAMMA.CFC", "gamma.cfc"}) {
+            fs::remove(fs::path(m_campaigns) / name);
+        }
+        c.make();
+        m_form.reset();
+        Form1& f = form();
+        f.CampainNameTXT.setText("New");
+        m_boxes.answer(ui::MsgAnswer::Yes);
+        m_boxes.acknowledge();
+        user::click(f.SaveAsBut);
+        f.SaveTXT.setText("gamma");
+        user::click(f.SaveOK);
+        ASSERT_EQ(m_boxes.shown().size(), 2u);
+        EXPECT_EQ(m_boxes.shown()[0].title, "Overwright?");
+        std::string bytes;
+        ASSERT_TRUE(platform::text::readFile(c.file.string(), bytes));
+        EXPECT_EQ(f.OpenDirectory.listCount(), 3) << "no twin beside it";
+        EXPECT_EQ(fs::is_symlink(fs::path(m_campaigns) / "gamma.cfc"), c.file == elsewhere);
+        if (c.written) {
+            EXPECT_EQ(bytes.substr(0, 19), "<Campanha>\r\n\"New\"\r\n");
+            EXPECT_EQ(m_boxes.shown()[1].text, "ok");
+            EXPECT_EQ(f.session().currentName(), "gamma");
+        } else {
+            EXPECT_EQ(bytes, "old");
+            EXPECT_NE(m_boxes.shown()[1].text.find("Permission denied"), std::string::npos);
+            EXPECT_TRUE(f.SaveFrame.visible());
+            EXPECT_EQ(f.session().currentName(), "semnome");
+        }
+        m_boxes.clear();
+    }
 }
 
 TEST_F(CampaignEditor, AFailedWriteSaysWhyAndKeepsThePanel)

@@ -237,6 +237,59 @@ TEST_F(Sequence, AMissingMissionIsToldAndLeadsBackToTheTitleScreenRosterKept)
     EXPECT_EQ(lines[10], "Cannot read the mission m");
 }
 
+// A campaign's mission name is a file name in the campaign folder and nothing else: a name that
+// reaches elsewhere is a missing mission, even where a file stands at the place it points to.
+TEST_F(Sequence, AMissionNameReachingOutsideTheCampaignFolderIsAMissingMission)
+{
+    write("arquivos/secret.cfm", missionBytes("Secret", "X", "1", "Outside."));
+    std::filesystem::create_directories(path("arquivos/campanha/sub"));
+    const struct
+    {
+        std::string name;
+        std::string planted; // a mission file where the name would lead
+    } cases[] = {
+        {"../secret", ""},
+        {"..\\secret", "arquivos/campanha/..\\secret.cfm"},
+        {"sub/m", "arquivos/campanha/sub/m.cfm"},
+        {std::string("m\0", 2), "arquivos/campanha/m"},
+        {"m\tx", "arquivos/campanha/m\tx.cfm"},
+        {".", "arquivos/campanha/..cfm"},
+        {"..", "arquivos/campanha/...cfm"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (!c.planted.empty())
+            write(c.planted, missionBytes("Planted", "X", "1", "Elsewhere."));
+        campaign({c.name}, 2);
+        state.Roster[1][RosterKills] = "4";
+        state.CurrentMission = 1;
+        state.CampaignOver = false;
+        lines.clear();
+        seq.BmainDo();
+        EXPECT_TRUE(state.CampaignOver);
+        EXPECT_EQ(seq.kind(), BriefingSequence::Kind::Problem);
+        EXPECT_EQ(seq.BriefTitle, "");
+        ticksUntil([&] { return seq.waitingForPlayer(); });
+        EXPECT_EQ(lines[10], "The mission \"" + c.name + "\" of this campaign is missing.");
+        EXPECT_EQ(state.NameCount, 2);
+        EXPECT_EQ(state.Roster[1][RosterKills], "4");
+    }
+}
+
+TEST_F(Sequence, AMissionWithAnAccentedNameIsBriefed)
+{
+    write("arquivos/campanha/Opera\xC3\xA7\xC3\xA3o.cfm", missionBytes("Opera\xE7\xE3o", "Z\xE9", "1",
+                                                                       "Avan\xE7"
+                                                                       "ar."));
+    campaign({"opera\xE7\xE3o"}, 1);
+    state.CurrentMission = 1;
+    seq.BmainDo();
+    EXPECT_EQ(seq.kind(), BriefingSequence::Kind::Briefing);
+    EXPECT_EQ(seq.BriefTitle, "Opera\xE7\xE3o");
+    EXPECT_EQ(seq.BriefSummary, "Avan\xE7"
+                                "ar.");
+}
+
 // The window on a manual clock.
 class BriefingWindow : public ProgramFolderTest
 {

@@ -136,6 +136,23 @@ TEST(CampaignStart, AFileThatIsNoCampaignChangesNothing)
     }
 }
 
+class MissionFile : public ProgramFolderTest
+{
+};
+
+// A campaign names its missions in Windows-1252; the files have the file system's names, in
+// whatever letter case they were made with.
+TEST_F(MissionFile, IsTheCampaignsNameInTheCampaignFolderInAnyLetterCase)
+{
+    write("arquivos/campanha/miss\xC3\xA3o.cfm", "m");
+    write("arquivos/campanha/mill_road.cfm", "r");
+    const std::string folder = path("arquivos/campanha").string() + "/";
+    EXPECT_EQ(missionFilePath(state, "miss\xE3o"), folder + "miss\xC3\xA3o.cfm");
+    EXPECT_EQ(missionFilePath(state, "MISS\xC3O"), folder + "miss\xC3\xA3o.cfm");
+    EXPECT_EQ(missionFilePath(state, "Mill_Road"), folder + "mill_road.cfm");
+    EXPECT_EQ(missionFilePath(state, "gone"), folder + "gone.cfm");
+}
+
 TEST(RosterShuffle, TrueOrAnyOtherFlagKeepsTheFileOrderFalseShuffles)
 {
     const std::vector<std::string> names = {"Ann", "Bob", "Cid", "Dee", "Eve", "Fay", "Gus", "Hal"};

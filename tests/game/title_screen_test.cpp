@@ -218,6 +218,46 @@ TEST_F(TitleWindow, PickShowsNameAndAuthorABrokenFileIsRefusedPlayStarts)
     EXPECT_EQ(clock.tickCount(), 10 * (turn - 1)) << "one turn every 10 ms after the first pump";
 }
 
+// The list shows what the folder holds, accents and all; a name the game cannot use is refused
+// rather than read as another file's.
+TEST_F(TitleWindow, AccentedNamesAreListedAndStartedNamesWithoutWesternLettersAreRefused)
+{
+    using namespace platform::ui;
+    write("arquivos/campanha/miss\xC3\xA3o.cfc",
+          "<Campanha>\r\n\"Opera\xE7\xE3o\"\r\n\"Z\xE9\"\r\n 1 \r\nTrue\r\n<-Campanha>\r\n"
+          "<Miss>\r\nmiss\xE3o 1\r\n<-Miss>\r\n<Nomes>\r\nZo\xE9\r\n<-Nomes>\r\n");
+    write("arquivos/campanha/\xE4\xBB\xBB\xE5\x8A\xA1.cfc", "<Campanha>\r\n\"Chinese\"\r\n");
+    write("arquivos/campanha/??.cfc", "<Campanha>\r\n\"Marks\"\r\n\"Q\"\r\n");
+    write("arquivos/campanha/gone.cfc", "<Campanha>\r\n\"Gone\"\r\n");
+    title->campainList().refresh();
+    EXPECT_EQ(title->campainList().items(),
+              (std::vector<std::string>{"??.cfc", "??.cfc", "alpha.cfc", "broken.cfc", "gone.cfc",
+                                        "miss\xE3o.cfc"}));
+
+    actions[5] = [this] { user::click(title->runGame()); };
+    actions[40] = [this] { user::click(title->campainList(), 1); };
+    actions[41] = [this] {
+        EXPECT_EQ(title->campInfo().text(), "Not a usable file name:\r\n??.cfc");
+        user::click(title->runGame());
+    };
+    actions[42] = [this] {
+        EXPECT_FALSE(title->animation().Started);
+        user::click(title->campainList(), 0);
+        EXPECT_EQ(title->campInfo().text(), "Marks\r\nQ");
+        std::filesystem::remove(path("arquivos/campanha/gone.cfc")); // gone since it was listed
+        user::click(title->campainList(), entry("gone.cfc"));
+        EXPECT_EQ(title->campInfo().text(), "Cannot read the file:\r\ngone.cfc");
+        user::click(title->campainList(), entry("miss\xE3o.cfc"));
+        EXPECT_EQ(title->campInfo().text(), "Opera\xE7\xE3o\r\nZ\xE9");
+    };
+    actions[80] = [this] { user::click(title->runGame()); };
+    actions[200] = [this] { title->form().unload(); }; // never reached when Play works
+
+    EXPECT_EQ(title->Form_Activate(), Screen::Briefing);
+    EXPECT_EQ(state.MissionName[1], "miss\xE3o 1");
+    EXPECT_EQ(state.Roster[1][RosterName], "Zo\xE9");
+}
+
 TEST_F(TitleWindow, EscapeEndsTheProgramLettersDoNothingAndAReturnStartsAfresh)
 {
     using namespace platform::ui;

@@ -215,6 +215,34 @@ TEST_F(AnimationPanelTest, AlterReplacesTheLineWhereItStandsAndTheOnlyVictoryCan
     EXPECT_EQ(shownLines(), std::vector<std::string>{"Fim ,06"});
 }
 
+// A double quote would cut the quoted line short when the file is read: it is refused where it is
+// typed, and what was typed stays in its box.
+TEST_F(AnimationPanelTest, ADoubleQuoteInANameOrALineIsRefused)
+{
+    boxes.acknowledge(3);
+    insertAnimation(anim(), "Say \"hi\"");
+    EXPECT_EQ(anim().NameText.text(), "Say \"hi\"");
+    EXPECT_TRUE(anim().AnimationList.items().empty());
+
+    replaceText(anim().NameText, "Intro");
+    user::click(anim().AddAnimation);
+    insertTask(anim(), 4, "1", "Say \"hi\", then go");
+    EXPECT_EQ(anim().TaskText2.text(), "Say \"hi\", then go");
+    EXPECT_TRUE(shownLines().empty());
+
+    insertTask(anim(), 4, "1", "Say hi, then go");
+    user::click(anim().TaskList, 0);
+    replaceText(anim().TaskText2, "\"");
+    user::click(anim().ChangeButton);
+    EXPECT_EQ(shownLines(), std::vector<std::string>{"0001,04,Say hi, then go"});
+
+    EXPECT_EQ(boxes.texts(), std::vector<std::string>(3, "Don't put \" in the texts"));
+    for (const auto& box : boxes.shown()) {
+        EXPECT_EQ(box.icon, ui::MsgIcon::Critical);
+        EXPECT_EQ(box.title, "Editor");
+    }
+}
+
 TEST_F(AnimationPanelTest, FiftyLinesAtMostAllOfThemKept)
 {
     insertAnimation(anim(), "Long");

@@ -189,6 +189,17 @@ TEST_F(ConditionPanelTest, ADuplicateIfIsRefusedAndADuplicateDoIsAccepted)
     EXPECT_EQ(model.CondDo(1, 2), "02,Go, go!");
 }
 
+TEST_F(ConditionPanelTest, AMessageWithADoubleQuoteIsRefused)
+{
+    insertConditions(1);
+    boxes.acknowledge();
+    insertDo(1, "Say \"hi\"");
+    ASSERT_EQ(boxes.texts(), std::vector<std::string>{"Don't put \" in the texts"});
+    EXPECT_EQ(boxes.shown()[0].icon, ui::MsgIcon::Critical);
+    EXPECT_EQ(cond().DoText.text(), "Say \"hi\"");
+    EXPECT_TRUE(cond().DoList.items().empty());
+}
+
 TEST_F(ConditionPanelTest, AnimationNamesAreMatchedIgnoringCaseAndWrittenAsListed)
 {
     chooseMode(plotwright::EditAnimation);

@@ -5,7 +5,9 @@
 #include "mission_editor/files/mission_model.h"
 #include "mission_editor/form_main.h"
 
+#include "platform/clock/clock.h"
 #include "platform/gfx/picture.h"
+#include "platform/ui/events.h"
 #include "platform/ui/message_boxes.h"
 #include "platform/ui/user_actions.h"
 
@@ -65,11 +67,23 @@ protected:
 
     void TearDown() override { EXPECT_EQ(boxes.unusedAnswers(), 0u); }
 
-    // The window loaded and shown, as the edit loop starts it.
-    FormMain& start()
+    // The window on a wide screen, its edit loop paced by the test's clock: a wait for events
+    // runs what is pending and lets the time it allows pass.
+    FormMain& makeForm()
     {
         form = std::make_unique<FormMain>(model, programs);
         form->ScreenWidth = [] { return 1024; };
+        form->setPacing(plotwright::EditLoopPacing(clock, [this](int maxMilliseconds) {
+            ui::doEvents();
+            clock.advance(maxMilliseconds);
+        }));
+        return *form;
+    }
+
+    // The window loaded and shown, as the edit loop starts it.
+    FormMain& start()
+    {
+        makeForm();
         EXPECT_TRUE(form->Form_Load());
         form->Init();
         form->turn();
@@ -94,6 +108,7 @@ protected:
     gfx::Rgb quadroCell(int x, int y) { return form->canvas().Quadro.pixel(21 * x - 20, 21 * y - 20); }
 
     ui::ScriptedMessageBoxes boxes;
+    platform::clock::ManualClock clock;
     std::string programs;
     MissionModel model;
     std::unique_ptr<FormMain> form;

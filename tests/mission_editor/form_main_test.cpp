@@ -2,6 +2,8 @@
 
 #include "editor_fixture.h"
 
+#include "mission_editor/files/file_dialogs.h"
+
 #include "platform/ui/events.h"
 
 #include <QTimer>
@@ -100,7 +102,7 @@ TEST_F(Editor, ANarrowScreenIsToldOnceAndTheEditorStartsAnyway)
         if (screen < 800) {
             boxes.acknowledge();
         }
-        form = std::make_unique<FormMain>(model, programs);
+        makeForm();
         form->ScreenWidth = [screen] { return screen; };
         ASSERT_TRUE(form->Form_Load());
         form->Init();
@@ -213,6 +215,50 @@ TEST_F(Editor, SaveButtonFollowsTheUnsavedFlagAtEveryTurn)
     form->turn();
     EXPECT_FALSE(form->SaveButton.enabled());
     EXPECT_TRUE(form->enabled());
+}
+
+// Making a new mission wipes the map when its settings are applied: until then the window takes
+// no edits that would be wiped unasked.
+TEST_F(Editor, ANewMissionWaitingForItsSettingsTakesNoEdits)
+{
+    makeForm();
+    plotwright::FileDialogs dialogs(*form);
+    ASSERT_TRUE(form->Form_Load());
+    form->Init();
+    form->turn();
+    plotwright::FormConfig& settings = dialogs.formConfig;
+    const auto pressesAreRefused = [this] {
+        form->turn();
+        EXPECT_FALSE(form->enabled());
+        clickCell(5, 5);
+        clickCell(6, 5);
+        EXPECT_EQ(model.Map(5, 5), "01");
+        EXPECT_FALSE(model.Modified);
+    };
+
+    // New with nothing unsaved, then Back: the window is the author's again.
+    user::click(form->NewButton);
+    ASSERT_TRUE(settings.visible());
+    pressesAreRefused();
+    user::click(settings.CancelButton);
+    form->turn();
+    EXPECT_TRUE(form->enabled());
+    clickCell(3, 3);
+    EXPECT_EQ(model.Map(3, 3), "1");
+
+    // New after that edit, answered No, then Alter: the new mission, with nothing painted.
+    boxes.answer(ui::MsgAnswer::No);
+    user::click(form->NewButton);
+    ASSERT_TRUE(settings.visible());
+    pressesAreRefused();
+    user::click(settings.ChangeButton);
+    form->turn();
+    EXPECT_TRUE(form->enabled());
+    EXPECT_FALSE(model.Modified);
+    EXPECT_EQ(model.Map(3, 3), "01");
+    clickCell(4, 3);
+    EXPECT_EQ(model.Map(4, 3), "1");
+    EXPECT_TRUE(model.Modified);
 }
 
 TEST_F(Editor, TroopChoicesAreKeptInTheMissionAndCountAsChanges)

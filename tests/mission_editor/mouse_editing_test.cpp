@@ -11,6 +11,8 @@
 #include "platform/ui/keys.h"
 #include "platform/ui/text_box.h"
 
+#include <functional>
+
 using namespace editor_test;
 using namespace plotwright;
 
@@ -65,8 +67,7 @@ class MouseEditing : public Editor
 protected:
     FormMain& startWithPanels()
     {
-        form = std::make_unique<FormMain>(model, programs);
-        form->ScreenWidth = [] { return 1024; };
+        makeForm();
         panel = std::make_unique<PanelBoxes>(*form);
         form->addPanel(*panel);
         EXPECT_TRUE(form->Form_Load());
@@ -130,19 +131,64 @@ TEST_F(MouseEditing, HeldLeftButtonPaintsEveryCellPassedAndShowsThemOnRelease)
     EXPECT_FALSE(form->LeftDown);
 }
 
-TEST_F(MouseEditing, PaintingOutsideTheDrawnWindowPaintsNothing)
+TEST_F(MouseEditing, ADragPaintsOnlyTheCellsThatTheCanvasShows)
 {
     start();
+    // The 484 x 358 canvas shows columns 1 to 23 and rows 1 to 17; the rows below lie under the
+    // scroll bar and the palette.
     form->CurrentTile = 7;
-    // Dragged below the canvas onto the palette: rows past the drawn window.
-    user::mouseDown(form->AreaVisivel, ui::kLeftButton, canvasX(2), canvasY(2));
-    user::mouseMove(form->AreaVisivel, ui::kLeftButton, canvasX(2), 20 * 21 + 5);
+    user::mouseMove(form->AreaVisivel, 0, canvasX(5), canvasY(16));
+    user::mouseDown(form->AreaVisivel, ui::kLeftButton, canvasX(5), canvasY(16));
     form->turn();
-    user::mouseUp(form->AreaVisivel, ui::kLeftButton, canvasX(2), 20 * 21 + 5);
-    form->turn();
-    for (int y = 1; y <= 25; ++y) {
-        EXPECT_EQ(model.Map(2, y), "01") << y;
+    struct Step
+    {
+        int x, y;   // pointer on the canvas, in its pixels
+        int cx, cy; // the cell there
+        bool painted;
+    };
+    // The canvas's last pixel row and column are the grid lines above row 18 and left of column
+    // 24, whose tiles it does not show.
+    const Step drag[] = {
+        {canvasX(5), 356, 5, 17, true},  {canvasX(5), 357, 5, 18, false}, {canvasX(5), 380, 5, 19, false},
+        {canvasX(5), 405, 5, 20, false}, {canvasX(5), 440, 5, 21, false}, {482, canvasY(3), 23, 3, true},
+        {483, canvasY(3), 24, 3, false}, {-1, canvasY(4), 1, 4, false},   {canvasX(7), -1, 7, 1, false},
+    };
+    for (const Step& step : drag) {
+        user::mouseMove(form->AreaVisivel, ui::kLeftButton, step.x, step.y);
+        form->turn();
+        EXPECT_EQ(model.Map(step.cx, step.cy), step.painted ? "7" : "01") << step.x << "," << step.y;
     }
+    user::mouseUp(form->AreaVisivel, ui::kLeftButton, canvasX(7), -1);
+    form->turn();
+    EXPECT_EQ(model.Map(5, 16), "7");
+
+    // Scrolled to the bottom, the last row of the canvas is the map's last.
+    form->VScroll.setValue(form->VScroll.max());
+    user::mouseDown(form->AreaVisivel, ui::kLeftButton, canvasX(10), 357);
+    form->turn();
+    user::mouseUp(form->AreaVisivel, ui::kLeftButton, canvasX(10), 357);
+    form->turn();
+    EXPECT_EQ(model.Map(10, 25), "7");
+    // Scrolled a little across, column 1 is still partly in sight, but a pointer left of the
+    // canvas lies on the window's edge, not on the map.
+    form->HScroll.setValue(5);
+    user::mouseDown(form->AreaVisivel, ui::kLeftButton, canvasX(2), 100);
+    user::mouseMove(form->AreaVisivel, ui::kLeftButton, -3, 100);
+    form->turn();
+    user::mouseUp(form->AreaVisivel, ui::kLeftButton, -3, 100);
+    form->turn();
+    EXPECT_EQ(model.Map(1, 13), "01");
+
+    // Other modes keep to the canvas too: an object is placed only in sight.
+    form->HScroll.setValue(0);
+    form->VScroll.setValue(0);
+    mode(EditObjects);
+    user::mouseDown(form->AreaVisivel, ui::kLeftButton, canvasX(3), canvasY(16));
+    user::mouseMove(form->AreaVisivel, ui::kLeftButton, canvasX(3), 400);
+    form->turn();
+    user::mouseUp(form->AreaVisivel, ui::kLeftButton, canvasX(3), 400);
+    form->turn();
+    EXPECT_TRUE(model.ObjList.empty());
 }
 
 TEST_F(MouseEditing, RightPressPicksTheCellsTileInAnyModeWithoutAChange)
@@ -158,6 +204,42 @@ TEST_F(MouseEditing, RightPressPicksTheCellsTileInAnyModeWithoutAChange)
         EXPECT_EQ(model.Map(4, 6), "2B");
     }
     EXPECT_TRUE(model.DollList.empty());
+}
+
+TEST_F(MouseEditing, APickMovesThePaletteMarkerToThePickedTile)
+{
+    start();
+    model.Map(4, 6) = "2B"; // tile 43: palette row 1, column 20
+    model.Map(5, 6) = "6E"; // tile 110, which a palette click cannot pick
+    model.Map(6, 6) = "00"; // no tile of the palette
+    const auto markerCentre = [this] {
+        return std::pair{form->Cursor.left() + form->Cursor.width() / 2 - form->ToolBar.left(),
+                         form->Cursor.top() + form->Cursor.height() / 2 - form->ToolBar.top()};
+    };
+    clickCell(4, 6, ui::kRightButton);
+    EXPECT_EQ(markerCentre(), (std::pair{431, 32}));
+    EXPECT_TRUE(form->Cursor.visible());
+    clickCell(5, 6, ui::kRightButton);
+    EXPECT_EQ(markerCentre(), (std::pair{452, 95}));
+
+    // Picked in another mode, the marker is on the tile when the palette comes back.
+    mode(EditEnemies);
+    clickCell(4, 6, ui::kRightButton);
+    EXPECT_FALSE(form->Cursor.visible());
+    mode(EditMap);
+    EXPECT_TRUE(form->Cursor.visible());
+    EXPECT_EQ(markerCentre(), (std::pair{431, 32}));
+
+    // A tile that the palette does not hold has no place to be marked.
+    clickCell(6, 6, ui::kRightButton);
+    EXPECT_EQ(form->CurrentTile, 0);
+    EXPECT_FALSE(form->Cursor.visible());
+    mode(EditObjects);
+    mode(EditMap);
+    EXPECT_FALSE(form->Cursor.visible());
+    user::mouseMove(form->ToolBar, 0, 30, 25);
+    user::click(form->ToolBar, 30, 25);
+    EXPECT_TRUE(form->Cursor.visible());
 }
 
 TEST_F(MouseEditing, ObjectsArePlacedOncePerCellAndPickedWithABeep)
@@ -207,7 +289,7 @@ TEST_F(MouseEditing, AFullObjectListRefusesSilentlyButThePressStillCounts)
     }
     form->showModel();
     model.Modified = false;
-    clickCell(20, 20);
+    clickCell(20, 15);
     EXPECT_EQ(model.ObjList.count(), 50);
     EXPECT_TRUE(model.Modified);
     EXPECT_EQ(form->ObjtNameView.caption(), "");
@@ -255,16 +337,16 @@ TEST_F(MouseEditing, EnemiesArePlacedInOrderUpToFifty)
         model.DollList.add("02,25," + cellDigits(model.DollList.count()) + ",None,0");
     }
     form->showModel();
-    clickCell(20, 20);
+    clickCell(20, 15);
     EXPECT_EQ(model.DollList.count(), 50);
-    clickCell(21, 21);
+    clickCell(21, 16);
     EXPECT_EQ(model.DollList.count(), 50);
-    EXPECT_EQ(form->DollListView.caption(), "Position: 21,21");
+    EXPECT_EQ(form->DollListView.caption(), "Position: 21,16");
     // With 51 (from a file) the label stays.
     model.DollList.add("02,24,01,None,0");
     form->showModel();
-    clickCell(22, 22);
-    EXPECT_EQ(form->DollListView.caption(), "Position: 21,21");
+    clickCell(22, 17);
+    EXPECT_EQ(form->DollListView.caption(), "Position: 21,16");
     EXPECT_EQ(model.DollList.count(), 51);
 }
 
@@ -383,14 +465,15 @@ TEST_F(MouseEditing, ConditionClicksFillThePanelsBoxesWhileTheButtonIsHeld)
     EXPECT_TRUE(form->ConditionEditBox.visible());
     panel->condEdit = 2;
     panel->IfCombo.setListIndex(7); // 08: the enemy stepped on...
-    const int beeps = ui::beepCount();
     user::mouseDown(form->AreaVisivel, ui::kLeftButton, canvasX(4), canvasY(5));
-    form->turn();
     form->turn();
     EXPECT_EQ(panel->IfText.text(), "04,05");
     EXPECT_TRUE(panel->AddIf.enabled());
-    EXPECT_GE(ui::beepCount(), beeps + 2); // repeats while held
-    user::mouseUp(form->AreaVisivel, ui::kLeftButton, canvasX(4), canvasY(5));
+    // The action repeats while the button is held: moved off the enemy, the cell goes to IfText2.
+    user::mouseMove(form->AreaVisivel, ui::kLeftButton, canvasX(7), canvasY(5));
+    form->turn();
+    EXPECT_EQ(panel->IfText2.text(), "07,05");
+    user::mouseUp(form->AreaVisivel, ui::kLeftButton, canvasX(7), canvasY(5));
     form->turn();
     clickCell(6, 6, ui::kRightButton);
     EXPECT_EQ(panel->IfText2.text(), "06,06");
@@ -401,4 +484,71 @@ TEST_F(MouseEditing, ConditionClicksFillThePanelsBoxesWhileTheButtonIsHeld)
     EXPECT_EQ(panel->DoText2.text(), "02,04,05");
     EXPECT_TRUE(panel->AddDo.enabled());
     EXPECT_EQ(panel->DoText.text(), "");
+}
+
+// However the held button repeats its action, the bell rings once for each press.
+TEST_F(MouseEditing, TheBellRingsOncePerPress)
+{
+    startWithPanels();
+    model.DollList.add("02,04,05,None,0");
+    model.DollList.add("03,04,05,None,0"); // two enemies on one cell, as a file may hold them
+    model.ObjList.add("01,06,06");
+    model.ObjList.add("02,06,06");
+    form->showModel();
+    const auto ifKind = [this](int kind) {
+        mode(EditConditions);
+        panel->condEdit = 2;
+        panel->IfCombo.setListIndex(kind - 1);
+    };
+    const auto bells = [](const std::function<void()>& act) {
+        const int before = ui::beepCount();
+        act();
+        return ui::beepCount() - before;
+    };
+
+    // If kind 02: one quick click, and a press held for a second (about 200 turns) while the
+    // pointer wanders over the map.
+    ifKind(2);
+    EXPECT_EQ(bells([this] { clickCell(3, 3); }), 1);
+    long long heldFor = 0;
+    EXPECT_EQ(bells([&] {
+                  user::mouseDown(form->AreaVisivel, ui::kLeftButton, canvasX(3), canvasY(3));
+                  const auto start = clock.tickCount();
+                  for (int turn = 0; turn < 200; ++turn) {
+                      user::mouseMove(form->AreaVisivel, ui::kLeftButton, canvasX(3 + turn % 9), canvasY(3));
+                      form->turn();
+                  }
+                  heldFor = clock.tickCount() - start;
+                  user::mouseUp(form->AreaVisivel, ui::kLeftButton, canvasX(3), canvasY(3));
+                  form->turn();
+              }),
+              1);
+    EXPECT_EQ(panel->IfText.text(), "04,03"); // the action went on while held, to the last cell
+    // Held, the turns come a few milliseconds apart: not back to back, nor as slowly as idle ones.
+    EXPECT_EQ(heldFor, 200 * plotwright::HeldTurnLength);
+
+    // Both buttons: two presses, two bells.
+    ifKind(8);
+    EXPECT_EQ(bells([this] {
+                  user::mouseDown(form->AreaVisivel, ui::kLeftButton, canvasX(3), canvasY(3));
+                  form->turn();
+                  user::mouseDown(form->AreaVisivel, ui::kRightButton, canvasX(3), canvasY(3));
+                  form->turn();
+                  form->turn();
+                  user::mouseUp(form->AreaVisivel, ui::kRightButton, canvasX(3), canvasY(3));
+                  user::mouseUp(form->AreaVisivel, ui::kLeftButton, canvasX(3), canvasY(3));
+                  form->turn();
+              }),
+              2);
+
+    // One action that finds two things on its cell rings once.
+    ifKind(5);
+    EXPECT_EQ(bells([this] { clickCell(4, 5); }), 1);
+    mode(EditObjects);
+    EXPECT_EQ(bells([this] { clickCell(6, 6); }), 1);
+    mode(EditEnemies);
+    EXPECT_EQ(bells([this] { clickCell(4, 5); }), 1);
+    // A press that finds nothing is silent.
+    ifKind(5);
+    EXPECT_EQ(bells([this] { clickCell(9, 9); }), 0);
 }

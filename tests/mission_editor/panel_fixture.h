@@ -35,12 +35,11 @@ protected:
     // asked for.
     FormMain& startWithPanels(bool withDialogs = false)
     {
-        form = std::make_unique<FormMain>(model, programs);
+        makeForm();
         panels = std::make_unique<ScriptPanels>(*form);
         if (withDialogs) {
             dialogs = std::make_unique<plotwright::FileDialogs>(*form);
         }
-        form->ScreenWidth = [] { return 1024; };
         EXPECT_TRUE(form->Form_Load());
         form->Init();
         form->turn();

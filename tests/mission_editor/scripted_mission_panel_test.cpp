@@ -107,7 +107,7 @@ TEST_F(ScriptedMission, MadeInThePanelsSavesTheFileTheGamePlays)
 {
     makeMission();
     saveAs("editor_made");
-    const std::string saved = fileBytes(missionPath(programs, "editor_made"));
+    const std::string saved = fileBytes(missionPath(programs, "editor_made").value());
     ASSERT_FALSE(saved.empty());
 
     // A copy for whoever wants to look at what the editor made.
@@ -123,7 +123,7 @@ TEST_F(ScriptedMission, OpenedAgainThePanelsShowTheFirstOfEach)
 {
     makeMission();
     saveAs("editor_made");
-    ASSERT_TRUE(openMission(model, missionPath(programs, "editor_made")).ok);
+    ASSERT_TRUE(openMission(model, missionPath(programs, "editor_made").value(), "editor_made").ok);
     form->showModel();
 
     EXPECT_EQ(anim().AnimationList.items(), std::vector<std::string>{"Opening"});

@@ -128,6 +128,25 @@ TEST_F(ConfigDialog, AlterChangesOnlyTheHeaderOfTheCurrentMission)
     EXPECT_EQ(editor.refreshes, 0);
 }
 
+TEST_F(ConfigDialog, AlterRefusesADoubleQuoteInAnyText)
+{
+    const MissionModel before = model;
+    for (ui::TextBox* box : {&config.TitleText, &config.AutorText, &config.Brief}) {
+        config.bringUp();
+        box->setText("Say \"hi\", then go");
+        boxes.clear();
+        boxes.acknowledge();
+        ui::user::click(config.ChangeButton);
+        ASSERT_EQ(boxes.texts(), std::vector<std::string>{"Don't put \" in the texts"});
+        EXPECT_EQ(boxes.shown()[0].icon, ui::MsgIcon::Critical);
+        EXPECT_EQ(boxes.shown()[0].title, "Editor");
+        EXPECT_EQ(model, before);
+        EXPECT_TRUE(config.visible());
+        EXPECT_EQ(box->text(), "Say \"hi\", then go");
+        config.unload();
+    }
+}
+
 TEST_F(ConfigDialog, AlterInNewModeMakesTheNewMission)
 {
     model.NewPending = true;

@@ -64,7 +64,7 @@ public:
     }
 
     std::string path() const { return m_root.string(); }
-    std::string mission(const std::string& name) const { return missionPath(path(), name); }
+    std::string mission(const std::string& name) const { return missionPath(path(), name).value_or(""); }
     bool exists(const std::string& name) const { return platform::text::fileExists(mission(name)); }
     std::string bytes(const std::string& name) const
     {

@@ -21,16 +21,22 @@ protected:
     void openFile(const std::string& name, const MissionModel& content)
     {
         folder.put(name + ".cfm", missionFileBytes(content));
+        openListed(name + ".cfm");
+        ASSERT_EQ(model.MissionFile, name);
+    }
+
+    // Open, and the file the open dialog lists as `listed`.
+    void openListed(const std::string& listed)
+    {
         commands.LoadButton_Click();
         ASSERT_TRUE(load.visible());
         load.Directory.refresh();
         const auto& names = load.Directory.items();
-        const auto at = std::find(names.begin(), names.end(), name + ".cfm");
-        ASSERT_NE(at, names.end());
+        const auto at = std::find(names.begin(), names.end(), listed);
+        ASSERT_NE(at, names.end()) << listed;
         load.Directory.setListIndex(static_cast<int>(at - names.begin()));
         ui::user::click(load.LoadButton);
         ASSERT_FALSE(load.visible());
-        ASSERT_EQ(model.MissionFile, name);
     }
 
     // An edit of the mission, as the window makes it.
@@ -89,6 +95,38 @@ TEST_F(FileCommandsTest, SaveOfAnOpenedMissionWritesItAgainAtOnce)
     ui::user::click(save.SaveButton);
     EXPECT_EQ(model.MissionFile, "beta");
     EXPECT_EQ(folder.bytes("beta"), folder.bytes("alpha"));
+}
+
+// What is saved is listed under the name the author gave it and opens again; an opened mission is
+// saved back to the file it came from, whatever its letter case, and never beside it.
+TEST_F(FileCommandsTest, AccentedAndCapitalNamesAreSavedListedOpenedAndSavedBack)
+{
+    namespace fs = std::filesystem;
+    const std::string name = "Miss\xE3o a\xE7\xE3o"; // as the author types it
+    edit();
+    commands.SaveAsButton_Click();
+    save.FileName.setText(name);
+    boxes.acknowledge();
+    ui::user::click(save.SaveButton);
+    const fs::path missions = missionsFolder(folder.path());
+    EXPECT_TRUE(fs::exists(missions / "Missão ação.cfm")) << "the file system's own spelling";
+
+    folder.put("UPPER.CFM", missionFileBytes(richMission()));
+    for (const auto& [listed, missionFile, onDisk] :
+         {std::tuple{name + ".cfm", name, std::string("Missão ação.cfm")},
+          std::tuple{std::string("UPPER.CFM"), std::string("UPPER"), std::string("UPPER.CFM")}}) {
+        SCOPED_TRACE(onDisk);
+        model = MissionModel{};
+        openListed(listed);
+        EXPECT_EQ(model.MissionFile, missionFile);
+        edit();
+        commands.SaveButton_Click();
+        EXPECT_FALSE(model.Modified);
+        std::string bytes;
+        ASSERT_TRUE(platform::text::readFile((missions / onDisk).string(), bytes));
+        EXPECT_EQ(bytes, missionFileBytes(model));
+        EXPECT_EQ(std::distance(fs::directory_iterator(missions), {}), 2);
+    }
 }
 
 TEST_F(FileCommandsTest, NewAsksAboutUnsavedChanges)
@@ -201,6 +239,50 @@ TEST_F(FileCommandsTest, OpenAsksAboutUnsavedChanges)
         load.unload();
         std::filesystem::remove(folder.mission("alpha"));
     }
+}
+
+// The flags that chain a save to the open or the new mission it was for end with it: later saves
+// are plain ones.
+TEST_F(FileCommandsTest, AfterASaveForAnOpenOrANewMissionTheNextSavesArePlain)
+{
+    openFile("alpha", richMission());
+    edit();
+    boxes.answer(ui::MsgAnswer::Yes);
+    commands.LoadButton_Click();
+    EXPECT_EQ(folder.bytes("alpha"), missionFileBytes(model));
+    EXPECT_TRUE(load.visible());
+    EXPECT_FALSE(model.OpenAfterSave);
+    ui::user::click(load.Backbutton);
+
+    // Save twice: the quick save of the named mission, then Save as, which says so.
+    edit();
+    commands.SaveButton_Click();
+    EXPECT_FALSE(model.Modified);
+    EXPECT_FALSE(load.visible());
+    edit();
+    commands.SaveAsButton_Click();
+    boxes.clear();
+    boxes.answer(ui::MsgAnswer::Yes); // overwrite alpha
+    boxes.acknowledge();
+    ui::user::click(save.SaveButton);
+    EXPECT_EQ(boxes.texts(), (std::vector<std::string>{OverwriteQuestion, MissionSavedMessage}));
+    EXPECT_FALSE(load.visible());
+    EXPECT_FALSE(anyDialogShown());
+
+    // New with Yes: the save, then the new mission's settings; once made, a save is plain again.
+    edit();
+    boxes.clear();
+    boxes.answer(ui::MsgAnswer::Yes);
+    commands.NewButton_Click();
+    ui::user::click(config.ChangeButton);
+    EXPECT_FALSE(model.NewPending);
+    edit();
+    commands.SaveAsButton_Click();
+    save.FileName.setText("fresh");
+    boxes.acknowledge();
+    ui::user::click(save.SaveButton);
+    EXPECT_EQ(boxes.texts().back(), MissionSavedMessage);
+    EXPECT_FALSE(anyDialogShown());
 }
 
 TEST_F(FileCommandsTest, SaveBeforeCloseLetsTheAuthorConfirmTheName)

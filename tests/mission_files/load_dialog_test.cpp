@@ -143,6 +143,47 @@ TEST_F(LoadDialog, BadFileIsReportedAndLeavesTheWholeMission)
     }
 }
 
+// A file whose name has letters a mission's name cannot hold, and a file gone since it was listed,
+// are told and open nothing; neither shows the header of the file picked before.
+TEST_F(LoadDialog, AnUnusableNameOrAVanishedFileIsToldAndOpensNothing)
+{
+    folder.put("bridge.cfm", missionFileBytes(richMission()));
+    folder.put("\xE4\xBB\xBB\xE5\x8A\xA1.cfm", missionFileBytes(richMission()));
+    folder.put("gone.cfm", missionFileBytes(richMission()));
+    model.MissionFile = "current";
+    const MissionModel before = model;
+    const struct
+    {
+        std::string listed;
+        std::string message;
+    } cases[] = {
+        {"??.cfm", "The name of this file has letters that can't be in a mission's name: ??.cfm"},
+        {"gone.cfm", "The mission gone could not be read."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.listed);
+        select("bridge.cfm");
+        ASSERT_EQ(load.t1.caption(), "Nome:  Bridge at dawn ");
+        if (c.listed == "gone.cfm") {
+            std::filesystem::remove(missionsFolder(folder.path()) + "/gone.cfm");
+        }
+        ui::user::click(load.Directory, static_cast<int>(std::ranges::find(load.Directory.items(), c.listed) -
+                                                         load.Directory.items().begin()));
+        for (const ui::Label* label : {&load.t1, &load.t4, &load.t2, &load.t3}) {
+            EXPECT_EQ(label->caption(), "");
+        }
+        boxes.clear();
+        boxes.acknowledge();
+        ui::user::click(load.LoadButton);
+        ASSERT_EQ(boxes.texts(), std::vector<std::string>{c.message});
+        EXPECT_EQ(boxes.shown()[0].icon, c.listed == "??.cfm" ? ui::MsgIcon::Critical : ui::MsgIcon::None);
+        EXPECT_EQ(model, before);
+        EXPECT_TRUE(load.visible());
+        EXPECT_EQ(editor.refreshes, 0);
+        load.unload();
+    }
+}
+
 TEST_F(LoadDialog, OpenWithoutASelectionDoesNothing)
 {
     folder.put("bridge.cfm", missionFileBytes(richMission()));

@@ -312,12 +312,14 @@ TEST(MissionOpen, BadFileLeavesTheWholeMissionUntouched)
     for (const BadFile& bad : badFiles()) {
         const std::string path = dir.path().toStdString() + "/bad" + std::to_string(i++) + ".cfm";
         ASSERT_TRUE(platform::text::writeFileAtomic(path, bad.bytes).ok);
-        const OpenResult result = openMission(current, path);
+        const OpenResult result = openMission(current, path, "bad");
         EXPECT_FALSE(result.ok) << bad.what;
         EXPECT_EQ(result.message, "This file is corrupted or it isn't a mission.");
         EXPECT_TRUE(current == before) << bad.what;
     }
-    EXPECT_FALSE(openMission(current, dir.path().toStdString() + "/missing.cfm").ok);
+    const OpenResult missing = openMission(current, dir.path().toStdString() + "/missing.cfm", "missing");
+    EXPECT_FALSE(missing.ok);
+    EXPECT_EQ(missing.message, "The mission missing could not be read.");
     EXPECT_TRUE(current == before);
 }
 
@@ -329,7 +331,7 @@ TEST(MissionOpen, GoodFileReplacesTheMissionAndClearsModified)
     MissionModel current;
     current.Modified = true;
     current.NeedRedraw = false;
-    const OpenResult result = openMission(current, path);
+    const OpenResult result = openMission(current, path, missionNameOfFile("Alpha.CFM"));
     ASSERT_TRUE(result.ok);
     EXPECT_EQ(current.MissionFile, "Alpha");
     EXPECT_EQ(current.MissionTitle, "Bridge at dawn");
@@ -339,7 +341,7 @@ TEST(MissionOpen, GoodFileReplacesTheMissionAndClearsModified)
 
 TEST(MissionPreview, ShowsTheHeaderLines)
 {
-    const MissionPreview full = previewMissionFile(fixturePath("smallest.cfm"));
+    const MissionPreview full = previewMissionFile(fixturePath("smallest.cfm")).value();
     EXPECT_EQ(full.t1, "Nome:  Untitled ");
     EXPECT_EQ(full.t4, "Autor:   ");
     EXPECT_EQ(full.t2, "Largura: 25");
@@ -354,7 +356,7 @@ TEST(MissionPreview, ShowsTheHeaderLines)
 
     const MissionPreview none = previewMission("");
     EXPECT_FALSE(none.t1 || none.t4 || none.t2 || none.t3);
-    EXPECT_FALSE(previewMissionFile(fixturePath("no such file.cfm")).t1);
+    EXPECT_FALSE(previewMissionFile(fixturePath("no such file.cfm")));
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "platform/ui/user_actions.h"
 
 #include <filesystem>
+#include <functional>
 
 namespace plotwright {
 namespace {
@@ -56,6 +57,9 @@ TEST_F(SaveDialog, RefusedNamesWriteNothingAndAskNothingMore)
         {"pipe|", InvalidCharactersMessage},
         {"x.y/z", ExtensionInNameMessage}, // the first character that cannot stand decides
         {"x/y.z", InvalidCharactersMessage},
+        {"Alpha, Beta", CommaInNameMessage},
+        {"a,b.c", CommaInNameMessage},
+        {"tab\there", InvalidCharactersMessage},
     };
     folder.put("x.cfm", "old");
     for (const auto& c : cases) {
@@ -116,6 +120,82 @@ TEST_F(SaveDialog, ExistingFileIsOverwrittenOnlyWhenTheAuthorAgrees)
     EXPECT_EQ(folder.bytes("bridge"), missionFileBytes(model));
     EXPECT_EQ(boxes.texts().back(), MissionSavedMessage);
     EXPECT_FALSE(save.visible());
+}
+
+// The file of the name in another letter case, a link and a read-only file are all "that file":
+// the question is asked, and the save replaces the file (through the link) or fails without
+// touching it.
+TEST_F(SaveDialog, AnExistingFileInAnyLetterCaseALinkOrAReadOnlyFile)
+{
+    namespace fs = std::filesystem;
+    const fs::path missions = missionsFolder(folder.path());
+    fs::create_directories(fs::path(folder.path()) / "elsewhere");
+    const fs::path target = fs::path(folder.path()) / "elsewhere" / "real.cfm";
+    const struct
+    {
+        const char* what;
+        std::function<void()> make;
+        fs::path file; // what holds the bytes afterwards
+        bool written;
+    } cases[] = {
+        {"capitals", [&] { folder.put("BRIDGE.CFM", "old"); }, missions / "BRIDGE.CFM", true},
+        {"mixed", [&] { folder.put("Bridge.Cfm", "old"); }, missions / "Bridge.Cfm", true},
+        {"link",
+         [&] {
+             ASSERT_TRUE(platform::text::writeFileAtomic(target.string(), "old").ok);
+             fs::create_symlink(target, missions / "bridge.cfm");
+         },
+         target, true},
+        {"read-only",
+         [&] {
+             folder.put("bridge.cfm", "old");
+             fs::permissions(missions / "bridge.cfm", fs::perms::owner_read | fs::perms::group_read);
+         },
+         missions / "bridge.cfm", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        fs::remove_all(missions);
+        fs::create_directories(missions);
+        c.make();
+        boxes.clear();
+        model.Modified = true;
+        model.MissionFile = UntitledName;
+        boxes.answer(ui::MsgAnswer::Yes);
+        boxes.acknowledge();
+        showWith("bridge", false);
+        ui::user::click(save.SaveButton);
+
+        ASSERT_EQ(boxes.shown().size(), 2u);
+        EXPECT_EQ(boxes.shown()[0].title, "Overwright?");
+        std::string bytes;
+        ASSERT_TRUE(platform::text::readFile(c.file.string(), bytes));
+        EXPECT_EQ(std::distance(fs::directory_iterator(missions), {}), 1) << "no twin beside it";
+        EXPECT_EQ(fs::is_symlink(missions / "bridge.cfm"), c.file == target);
+        if (c.written) {
+            EXPECT_EQ(bytes, missionFileBytes(model));
+            EXPECT_EQ(boxes.shown()[1].text, MissionSavedMessage);
+            EXPECT_EQ(model.MissionFile, "bridge");
+            EXPECT_FALSE(save.visible());
+        } else {
+            EXPECT_EQ(bytes, "old");
+            EXPECT_NE(boxes.shown()[1].text.find("Permission denied"), std::string::npos)
+                << boxes.shown()[1].text;
+            EXPECT_EQ(boxes.shown()[1].icon, ui::MsgIcon::Critical);
+            EXPECT_TRUE(model.Modified);
+            EXPECT_TRUE(save.visible());
+            save.unload();
+        }
+    }
+}
+
+TEST_F(SaveDialog, ATypedNameIsTakenWithoutTheBlanksAtItsEnds)
+{
+    boxes.acknowledge();
+    showWith("  Bridge ", false);
+    ui::user::click(save.SaveButton);
+    EXPECT_EQ(folder.bytes("Bridge"), missionFileBytes(model));
+    EXPECT_EQ(model.MissionFile, "Bridge");
 }
 
 TEST_F(SaveDialog, QuickSaveWritesAtOnceWithoutAQuestion)
@@ -215,8 +295,8 @@ TEST_F(SaveDialog, AfterTheSaveTheWaitingDialogsFollowWithoutTheSavedMessage)
 
         EXPECT_EQ(configShown, c.newPending ? 1 : 0);
         EXPECT_EQ(loadShown, c.openAfterSave ? 1 : 0);
-        EXPECT_EQ(model.NewPending, c.newPending);
-        EXPECT_EQ(model.OpenAfterSave, c.openAfterSave);
+        EXPECT_EQ(model.NewPending, c.newPending); // the settings dialog still makes the new mission
+        EXPECT_FALSE(model.OpenAfterSave);         // the open dialog is up: the next save is plain
         for (const std::string& text : boxes.texts()) {
             EXPECT_NE(text, MissionSavedMessage);
         }

@@ -4,12 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QTemporaryDir>
 
 #include <algorithm>
-#include <filesystem>
 
-#include <unistd.h>
+#include <csignal>
+#include <sys/resource.h>
 
 namespace plotwright {
 namespace {
@@ -182,6 +183,8 @@ TEST(MissionSave, StoresShownLinesAndPlacesTroopThenWritesWhole)
     EXPECT_NE(written.find("\"0001,09\""), std::string::npos);
 }
 
+// A write that fails part way, as on a full disk (here a file size limit, which holds for the
+// superuser too), reports why and leaves the previous file exactly as it was.
 TEST(MissionSave, FailedWriteReportsAndKeepsThePreviousFile)
 {
     QTemporaryDir dir;
@@ -190,19 +193,24 @@ TEST(MissionSave, FailedWriteReportsAndKeepsThePreviousFile)
     EXPECT_FALSE(missing.ok);
     EXPECT_FALSE(missing.error.empty());
 
-    if (::geteuid() == 0) {
-        GTEST_SKIP() << "a read-only folder does not stop the superuser";
-    }
     const std::string path = dir.path().toStdString() + "/alpha.cfm";
     ASSERT_TRUE(platform::text::writeFileAtomic(path, "old").ok);
-    namespace fs = std::filesystem;
-    fs::permissions(dir.path().toStdString(), fs::perms::owner_read | fs::perms::owner_exec);
+    rlimit saved{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 1024; // a mission file is several times larger
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
     const auto result = saveMission(m, path);
-    fs::permissions(dir.path().toStdString(), fs::perms::owner_all);
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+
     EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.error, "File too large");
     std::string kept;
     ASSERT_TRUE(platform::text::readFile(path, kept));
     EXPECT_EQ(kept, "old");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
 }
 
 } // namespace

@@ -1,9 +1,13 @@
 #include "platform/gfx/picture.h"
+#include "platform/gfx/pixel_font.h"
+#include "platform/text/codepage.h"
 
 #include <QGuiApplication>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
+#include <map>
 #include <memory>
 #include <set>
 
@@ -92,6 +96,41 @@ TEST(PixelFont, TextAdvancesOneCellPerCharacter)
     Picture accented(6, 12);
     accented.print(0, 0, "\xE3", kPixel, kWhite);
     EXPECT_NE(plain.image(), accented.image());
+}
+
+// Every printable character of the code page is drawn, and no two letters look alike, so a name
+// such as "Zo\xE9 Lef\xE8vre" is shown whole and each accent can be told from the others.
+TEST(PixelFont, DrawsEveryPrintableWindows1252CharacterAndTellsTheLettersApart)
+{
+    std::map<std::vector<std::uint8_t>, unsigned char> letters;
+    for (int code = 0x21; code <= 0xFF; ++code) {
+        const unsigned char c = static_cast<unsigned char>(code);
+        const bool undefined = c == 0x7F || c == 0x81 || c == 0x8D || c == 0x8F || c == 0x90 || c == 0x9D;
+        const pixel_font::Glyph& g = pixel_font::glyph(c);
+        const bool inked = std::any_of(g.begin(), g.end(), [](std::uint8_t row) { return row != 0; });
+        EXPECT_EQ(inked, !undefined && c != 0xA0) << std::hex << code;
+
+        const std::string one(1, static_cast<char>(c));
+        const bool letter = platform::text::lowerCase(one) != one || platform::text::upperCase(one) != one ||
+                            c == 0x83 || c == 0xB5 || c == 0xDF;
+        if (letter) {
+            const auto [at, added] = letters.emplace(std::vector<std::uint8_t>(g.begin(), g.end()), c);
+            EXPECT_TRUE(added) << std::hex << code << " looks like " << int(at->second);
+        }
+    }
+
+    const std::string name = "Zo\xE9 Lef\xE8vre";
+    Picture p(6 * static_cast<int>(name.size()), 12);
+    p.print(0, 0, name, kPixel, kWhite);
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        int ink = 0;
+        for (int y = 0; y < 12; ++y) {
+            for (int x = 0; x < 6; ++x) {
+                ink += p.pixel(static_cast<int>(i) * 6 + x, y) != kBlack ? 1 : 0;
+            }
+        }
+        EXPECT_EQ(ink > 0, name[i] != ' ') << i;
+    }
 }
 
 TEST(PixelFont, TerminalIsThePixelFontAndPrintingIsClipped)

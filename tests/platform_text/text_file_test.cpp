@@ -160,26 +160,42 @@ TEST_F(TextFiles, AtomicWriteThatFailsMidwayKeepsTheOldFile)
     EXPECT_EQ(entryCount(), 1u);
 }
 
-TEST_F(TextFiles, FindsAFileWhoseNameDiffersOnlyInCase)
+// Saving over a link writes the file it points to and keeps the link; a read-only file is not
+// replaced, whoever runs the program (the superuser included), and stays as it was.
+TEST_F(TextFiles, AtomicWriteKeepsLinksAndLeavesReadOnlyFilesAlone)
 {
-    put("Mission One.CFM", "m");
-    put("\xC3\x9Altimo.cfm", "u"); // "Último" as the file system spells it (UTF-8)
-    put("\xDAnico.cfm", "n");      // "Único" carried over in single-byte text
+    fs::create_directory(m_dir / "real");
+    put("real/mission.cfm", "old");
+    fs::create_symlink("real/mission.cfm", m_dir / "link.cfm");
+    fs::create_symlink("link.cfm", m_dir / "link2.cfm");
+    fs::create_symlink(m_dir / "real/new.cfm", m_dir / "dangling.cfm");
 
-    const struct
-    {
-        std::string asked;
-        std::string found;
-    } cases[] = {
-        {"Mission One.CFM", "Mission One.CFM"},     {"mission one.cfm", "Mission One.CFM"},
-        {"MISSION ONE.cfm", "Mission One.CFM"},     {"\xFAltimo.cfm", "\xC3\x9Altimo.cfm"},
-        {"\xC3\xBAltimo.CFM", "\xC3\x9Altimo.cfm"}, {"\xFAnico.cfm", "\xDAnico.cfm"},
-        {"mission two.cfm", "mission two.cfm"},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(resolveCaseInsensitive(path(c.asked)), path(c.found)) << c.asked;
+    for (const char* link : {"link.cfm", "link2.cfm"}) {
+        const auto result = writeFileAtomic(path(link), std::string("via ") + link);
+        ASSERT_TRUE(result.ok) << result.error;
+        EXPECT_TRUE(fs::is_symlink(m_dir / link));
+        EXPECT_EQ(contents("real/mission.cfm"), std::string("via ") + link);
     }
-    EXPECT_EQ(resolveCaseInsensitive(path("nowhere/mission one.cfm")), path("nowhere/mission one.cfm"));
+    ASSERT_TRUE(writeFileAtomic(path("dangling.cfm"), "made").ok);
+    EXPECT_TRUE(fs::is_symlink(m_dir / "dangling.cfm"));
+    EXPECT_EQ(contents("real/new.cfm"), "made");
+
+    fs::create_symlink("loop.cfm", m_dir / "loop.cfm");
+    EXPECT_FALSE(writeFileAtomic(path("loop.cfm"), "x").ok);
+    EXPECT_TRUE(fs::is_symlink(m_dir / "loop.cfm"));
+
+    put("locked.cfm", "old");
+    ::chmod(path("locked.cfm").c_str(), 0444);
+    fs::create_symlink("locked.cfm", m_dir / "to_locked.cfm");
+    for (const char* target : {"locked.cfm", "to_locked.cfm"}) {
+        const auto result = writeFileAtomic(path(target), "new");
+        EXPECT_FALSE(result.ok) << target;
+        EXPECT_EQ(result.error, "Permission denied") << target;
+    }
+    EXPECT_EQ(contents("locked.cfm"), "old");
+    // No temporary file is left behind, here or beside the targets.
+    EXPECT_EQ(entryCount(), 7u);
+    EXPECT_EQ(std::distance(fs::directory_iterator(m_dir / "real"), fs::directory_iterator()), 2);
 }
 
 } // namespace

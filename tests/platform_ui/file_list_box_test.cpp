@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QListWidget>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <string>
@@ -114,4 +115,43 @@ TEST(FileListBox, UserClickAndDoubleClick)
     user::click(form.files, 0);
     user::doubleClick(form.files, 1);
     EXPECT_EQ(events, (std::vector<std::string>{"click alpha.cfm", "click beta.cfm", "open beta.cfm"}));
+}
+
+// Names are Windows-1252 text in the list and the file system's spelling on disk; a name with
+// letters the code page lacks is shown readably and never taken for another file's.
+TEST(FileListBox, ShowsEveryNameReadablyAndGivesTheFileThatIsThere)
+{
+    QTemporaryDir dir;
+    for (const char* name : {"miss\xC3\xA3o.cfm", "\xE4\xBB\xBB\xE5\x8A\xA1.cfm", "??.cfm", "Zulu.cfm"}) {
+        QFile file(dir.path() + "/" + QString::fromUtf8(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    FolderForm form;
+    form.files.setPattern("*.cfm");
+    form.files.setPath(dir.path().toStdString());
+    ASSERT_EQ(form.files.items(),
+              (std::vector<std::string>{"??.cfm", "??.cfm", "miss\xE3o.cfm", "Zulu.cfm"}));
+    QStringList shown;
+    for (int row = 0; row < form.files.listWidget()->count(); ++row) {
+        shown << form.files.listWidget()->item(row)->text();
+    }
+    EXPECT_EQ(shown, (QStringList{"??.cfm", QString::fromUtf8("任务.cfm"), QString::fromUtf8("missão.cfm"),
+                                  "Zulu.cfm"}));
+
+    const std::string folder = dir.path().toStdString();
+    form.files.setListIndex(1);
+    ASSERT_TRUE(form.files.selectedFile());
+    EXPECT_EQ(form.files.selectedFile()->name, std::nullopt);
+    EXPECT_EQ(form.files.filePath(), folder + "/\xE4\xBB\xBB\xE5\x8A\xA1.cfm");
+    form.files.setListIndex(2);
+    EXPECT_EQ(form.files.selectedFile()->name, "miss\xE3o.cfm");
+    EXPECT_EQ(form.files.filePath(), folder + "/miss\xC3\xA3o.cfm");
+
+    // The same name twice: the refresh keeps the very file that was selected.
+    form.files.setListIndex(1);
+    form.files.refresh();
+    EXPECT_EQ(form.files.listIndex(), 1);
+    form.files.setListIndex(-1);
+    EXPECT_EQ(form.files.selectedFile(), std::nullopt);
+    EXPECT_EQ(form.files.filePath(), "");
 }

@@ -102,8 +102,11 @@ MissionBuilder harlowBridge()
     }
     sweep.push_back(ai::walkTo(123, 23, 13));
     m.aiAnimation("gunner", sweep);
-    m.aiAnimation("gunner_alert", {ai::stopFiring(0), ai::fireAtTroop(0),
-                                   ai::says(0, "They're across the bridge! Fire!"), ai::lookTo(1, 20, 15)});
+    // Once the squad is over the bridge he shouts and, a moment later, turns his fire on it: the
+    // moment lets a player who kept moving shoot first.
+    m.aiAnimation("gunner_alert",
+                  {ai::stopFiring(0), ai::holdFire(0), ai::says(0, "They're across the bridge! Fire!"),
+                   ai::lookTo(1, 20, 15), ai::fireAtTroop(2)});
     std::vector<std::string> patrol;
     for (int leg = 0; leg < 16; ++leg) {
         patrol.push_back(leg % 2 == 0 ? ai::walkTo(14 * leg, 22, 24) : ai::walkTo(14 * leg, 22, 18));
