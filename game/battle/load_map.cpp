@@ -486,7 +486,8 @@ void buildMapPictures(BattleState& s, const platform::gfx::Picture& MPP)
             const bool blocks = blocksMovement(code);
             // The last cell of a row also covers the picture's last column.
             const std::size_t pixels = x + 1 == cols ? 21 : 20;
-            std::memcpy(collisionRow.data() + 20 * x, blocks ? blackCell.data() : whiteCell.data(), pixels * 4);
+            std::memcpy(collisionRow.data() + 20 * x, blocks ? blackCell.data() : whiteCell.data(),
+                        pixels * 4);
         }
 
         const int bottom = y + 1 == rows ? height : 20 * y + 20;

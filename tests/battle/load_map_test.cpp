@@ -208,13 +208,14 @@ TEST_F(LoadMapTest, MapPicturesMatchDrawingCellByCell)
     for (int y = 0; y < shaded.height(); ++y)
         for (int x = 0; x < shaded.width(); ++x)
             if (x % 21 != 0 && y % 21 != 0)
-                shaded.setPixel(x, y, static_cast<platform::gfx::Rgb>(0x010000 * (x / 21 + 22 * (y / 21)) +
-                                                                       0x100 * (x % 21) + (y % 21)));
+                shaded.setPixel(x, y,
+                                static_cast<platform::gfx::Rgb>(0x010000 * (x / 21 + 22 * (y / 21)) +
+                                                                0x100 * (x % 21) + (y % 21)));
     platform::gfx::Picture cutShort(330, 50); // tile 16 is 14 pixels wide, tiles 45 .. 59 7 high
     platform::gfx::bitBlt(cutShort, 0, 0, 330, 50, shaded, 0, 0);
 
-    const std::vector<std::string> codes = {"01", "6E", "6e", "11", "1B", "1b", "52", "00", "6F",
-                                            "FF", "1",  "",   "zz", "2A", "5A", "6D", "16", "40", "10", "2D"};
+    const std::vector<std::string> codes = {"01", "6E", "6e", "11", "1B", "1b", "52", "00", "6F", "FF",
+                                            "1",  "",   "zz", "2A", "5A", "6D", "16", "40", "10", "2D"};
     std::mt19937 pick(3);
     auto mapOf = [&](int cols, int rows) {
         std::vector<std::string> map;
@@ -222,7 +223,9 @@ TEST_F(LoadMapTest, MapPicturesMatchDrawingCellByCell)
             std::string row;
             for (int x = 0; x < cols; ++x) {
                 // Row 5 is one tile throughout; row 7 runs of one tile grow longer along it.
-                const std::size_t index = y == 5 ? 13 : y == 7 ? static_cast<std::size_t>(std::sqrt(x)) : pick();
+                const std::size_t index = y == 5   ? 13
+                                          : y == 7 ? static_cast<std::size_t>(std::sqrt(x))
+                                                   : pick();
                 const std::string& code = codes[index % codes.size()];
                 row += code.size() == 2 ? code : code + std::string(2 - code.size(), '0');
             }

@@ -3,9 +3,12 @@
 // A battle played from arbitrary objects, enemies, troop, scripted animations, AI animations and
 // conditions: the input is a mission file from its object list on, after a fixed 25 x 25 map of
 // land walled in with some blocking tiles inside. The mission is started as the battle screen
-// starts it and played for 60 frames (six script ticks) on a manual clock, with the leader
+// starts it and played for 20 frames (two script ticks) on a manual clock, with the leader
 // ordered to move and the troop firing at the first enemy now and then, as a player would.
 // Whatever the scripts say, the battle stays inside its records.
+
+#include "fuzz_support.h"
+#include "tile_sheet.h"
 
 #include "game/battle/battle.h"
 #include "game/battle/battle_form.h"
@@ -20,7 +23,6 @@
 #include <fstream>
 #include <memory>
 #include <string>
-#include <unistd.h>
 
 namespace {
 
@@ -45,43 +47,12 @@ std::string missionStart()
     return bytes + "<-Map>\r\n<Objts>\r\n";
 }
 
-platform::gfx::Picture tileSheet()
-{
-    platform::gfx::Picture sheet(463, 106, 0x808080);
-    for (int k = 1; k <= 110; ++k) {
-        const int x = 1 + 21 * ((k - 1) % 22);
-        const int y = 1 + 21 * ((k - 1) / 22);
-        sheet.fillBox(x, y, x + 19, y + 19, 0x200000u + static_cast<platform::gfx::Rgb>(k));
-    }
-    return sheet;
-}
-
-// A programs' folder of its own, removed when the fuzzer ends.
-struct Folder
-{
-    Folder()
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "fuzz_battle_XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr)
-            std::abort();
-        path = pattern;
-        std::filesystem::create_directories(path / "arquivos" / "campanha");
-        mission = (path / "arquivos" / "campanha" / "fuzz.cfm").string();
-    }
-    ~Folder()
-    {
-        std::error_code ignored;
-        std::filesystem::remove_all(path, ignored);
-    }
-    std::filesystem::path path;
-    std::string mission;
-};
-
 struct Player
 {
     Player() : battle(game, clock)
     {
-        game.programFolder = folder.path.string();
+        std::filesystem::create_directories(folder.path() / "arquivos" / "campanha");
+        game.programFolder = folder.path().string();
         game.MissionName[1] = "fuzz";
         for (int t = 1; t <= tolvar::TrackCount; ++t)
             game.TrackAvail[static_cast<std::size_t>(t)] = "off";
@@ -90,7 +61,7 @@ struct Player
         s.SpriteOffsetX = -6;
         s.SpriteOffsetY = -17;
         s.FireOffsetY = -10;
-        battle.sheets.MPP = tileSheet();
+        battle.sheets.MPP = fuzz::tileSheet();
         s.MiniGet.resize(game.ViewWidth, game.ViewHeight);
         s.MiniGetCopy.resize(game.ViewWidth, game.ViewHeight);
         // The window's picture stays empty: the view is composed but not stretched onto it.
@@ -129,7 +100,8 @@ struct Player
             GameScreen_MouseUp(battle, 1);
     }
 
-    Folder folder;
+    fuzz::TempFolder folder{"fuzz_battle"};
+    std::string mission = (folder.path() / "arquivos" / "campanha" / "fuzz.cfm").string();
     tolvar::GameState game;
     platform::clock::ManualClock clock{1000};
     Battle battle;
@@ -144,7 +116,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static auto player = std::make_unique<Player>();
     Player& p = *player;
     {
-        std::ofstream file(p.folder.mission, std::ios::binary | std::ios::trunc);
+        std::ofstream file(p.mission, std::ios::binary | std::ios::trunc);
         file << start;
         file.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
     }

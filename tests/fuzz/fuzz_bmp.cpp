@@ -5,76 +5,39 @@
 // pixels can be read and copied like any sheet's; one that does not load leaves the picture as
 // it was.
 
+#include "fuzz_support.h"
 #include "platform/gfx/picture.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
-#include <initializer_list>
 #include <string>
-#include <unistd.h>
 
 namespace {
 
-// A folder of its own for the bitmap file, removed when the fuzzer ends.
-struct Folder
-{
-    Folder()
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "fuzz_bmp_XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr)
-            std::abort();
-        path = pattern;
-        file = (path / "sheet.bmp").string();
-    }
-    ~Folder()
-    {
-        std::error_code ignored;
-        std::filesystem::remove_all(path, ignored);
-    }
-    std::filesystem::path path;
-    std::string file;
-};
-
-std::uint32_t littleEndian(const std::uint8_t* data, std::size_t size, std::size_t at, int bytes)
-{
-    std::uint32_t value = 0;
-    for (int i = bytes - 1; i >= 0; --i)
-        value = value << 8 | (at + static_cast<std::size_t>(i) < size ? data[at + static_cast<std::size_t>(i)] : 0);
-    return value;
-}
+using fuzz::classOf;
+using fuzz::littleEndian;
 
 // The picture decoder lies outside the instrumented code, so the fuzzer cannot see which of its
 // ways an input took. The kind of bitmap the header announces (its header's size, bits per pixel
 // and compression) and whether it loaded are counted here as features of their own, so that an
 // input of each kind is kept and worked on.
 constexpr int HeaderKinds = 5, BitKinds = 7, CompressionKinds = 5;
-__attribute__((section("__libfuzzer_extra_counters"))) std::uint8_t kindsSeen[2 * HeaderKinds * BitKinds *
-                                                                                CompressionKinds];
-
-int classOf(std::uint32_t value, std::initializer_list<std::uint32_t> known)
-{
-    int index = 0;
-    for (const std::uint32_t k : known) {
-        if (value == k)
-            return index;
-        ++index;
-    }
-    return index;
-}
+__attribute__((section("__libfuzzer_extra_counters")))
+std::uint8_t kindsSeen[2 * HeaderKinds * BitKinds * CompressionKinds];
 
 void noteKind(const std::uint8_t* data, std::size_t size, bool loaded)
 {
     const std::uint32_t header = littleEndian(data, size, 14, 4);
     const std::uint32_t bits = littleEndian(data, size, header == 12 ? 24 : 28, 2);
     const std::uint32_t compression = header >= 40 ? littleEndian(data, size, 30, 4) : 0;
-    const int kind = ((classOf(header, {12, 40, 108, 124}) * BitKinds + classOf(bits, {1, 4, 8, 16, 24, 32})) *
-                          CompressionKinds +
-                      classOf(compression, {0, 1, 2, 3})) *
-                         2 +
-                     (loaded ? 1 : 0);
+    const int kind =
+        ((classOf(header, {12, 40, 108, 124}) * BitKinds + classOf(bits, {1, 4, 8, 16, 24, 32})) *
+             CompressionKinds +
+         classOf(compression, {0, 1, 2, 3})) *
+            2 +
+        (loaded ? 1 : 0);
     ++kindsSeen[kind];
 }
 
@@ -82,14 +45,15 @@ void noteKind(const std::uint8_t* data, std::size_t size, bool loaded)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    static const Folder folder;
+    static const fuzz::TempFolder folder("fuzz_bmp");
+    static const std::string file = (folder.path() / "sheet.bmp").string();
     {
-        std::ofstream out(folder.file, std::ios::binary | std::ios::trunc);
+        std::ofstream out(file, std::ios::binary | std::ios::trunc);
         out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
     }
 
     platform::gfx::Picture picture(3, 2, 0x123456);
-    const bool loaded = picture.load(folder.file);
+    const bool loaded = picture.load(file);
     noteKind(data, size, loaded);
     if (!loaded) {
         if (picture.width() != 3 || picture.height() != 2 || picture.pixel(2, 1) != 0x123456)
@@ -106,7 +70,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (picture.pixel(right, bottom) > 0xFFFFFF || picture.pixel(0, 0) > 0xFFFFFF)
         std::abort();
     platform::gfx::Picture view(40, 30, 0xFFFFFF);
-    platform::gfx::bitBlt(view, -3, -2, 21, 21, picture, right - 20, bottom - 20, platform::gfx::RasterOp::And);
+    platform::gfx::bitBlt(view, -3, -2, 21, 21, picture, right - 20, bottom - 20,
+                          platform::gfx::RasterOp::And);
     platform::gfx::bitBlt(view, 25, 15, 20, 20, picture, 1, 1, platform::gfx::RasterOp::Or);
     return 0;
 }

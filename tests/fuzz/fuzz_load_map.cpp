@@ -5,6 +5,8 @@
 // stands after the start of a mission with a 25 x 25 map, up to its object list, so that the
 // later sections are reached at once; any other input is a whole file.
 
+#include "tile_sheet.h"
+
 #include "game/battle/battle_form.h"
 #include "game/battle/load_map.h"
 
@@ -14,25 +16,10 @@
 #include <memory>
 #include <string>
 
-namespace {
-
-platform::gfx::Picture makeSheet()
-{
-    platform::gfx::Picture sheet(463, 106, 0x808080);
-    for (int k = 1; k <= 110; ++k) {
-        const int x = 1 + 21 * ((k - 1) % 22);
-        const int y = 1 + 21 * ((k - 1) / 22);
-        sheet.fillBox(x, y, x + 19, y + 19, 0x200000u + static_cast<platform::gfx::Rgb>(k));
-    }
-    return sheet;
-}
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     using namespace tolvar::battle;
-    static const platform::gfx::Picture sheet = makeSheet();
+    static const platform::gfx::Picture sheet = fuzz::tileSheet();
     static std::unique_ptr<BattleState> state = [] {
         auto s = std::make_unique<BattleState>();
         buildAngleTables(*s);
@@ -70,13 +57,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (int e = 1; e <= MaxEnemies; ++e) {
         const std::string& state = s.Dolls[static_cast<std::size_t>(e)].State;
         const bool inPlace = state == DollActive || state == DollEmpty;
-        if (!inPlace || (e > 1 && state == DollActive && s.Dolls[static_cast<std::size_t>(e - 1)].State != DollActive))
+        if (!inPlace ||
+            (e > 1 && state == DollActive && s.Dolls[static_cast<std::size_t>(e - 1)].State != DollActive))
             std::abort();
     }
     for (int o = 0; o < MaxObjects; ++o) {
         const int objectState = s.ObjState[static_cast<std::size_t>(o)];
         if ((objectState != ObjectOnMap && objectState != ObjectEmpty) ||
-            (o > 0 && objectState == ObjectOnMap && s.ObjState[static_cast<std::size_t>(o - 1)] != ObjectOnMap))
+            (o > 0 && objectState == ObjectOnMap &&
+             s.ObjState[static_cast<std::size_t>(o - 1)] != ObjectOnMap))
             std::abort();
     }
     return 0;

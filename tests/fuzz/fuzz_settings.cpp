@@ -15,7 +15,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static tolvar::GameState state;
     state.random.seed(1);
     for (int t = 1; t <= tolvar::TrackCount; ++t)
-        state.TrackAvail[static_cast<std::size_t>(t)] = (size + static_cast<std::size_t>(t)) % 3 ? "on" : "off";
+        state.TrackAvail[static_cast<std::size_t>(t)] =
+            (size + static_cast<std::size_t>(t)) % 3 ? "on" : "off";
     state.RandomTrack = state.SoundOn = state.MusicOn = false;
     state.CurrentTrack = 0;
 

@@ -2,55 +2,41 @@
 // fuzz-run: -dict=dictionaries/wav.dict -max_len=4096
 // WAV images of any content become a buffer in the device format or a silent buffer, and a
 // buffer that holds sound plays and mixes.
+#include "fuzz_support.h"
 #include "platform/sound/sound_device.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
-#include <initializer_list>
 #include <vector>
 
 namespace {
 
-std::uint32_t littleEndian(const std::uint8_t* data, std::size_t size, std::size_t at, int bytes)
-{
-    std::uint32_t value = 0;
-    for (int i = bytes - 1; i >= 0; --i)
-        value = value << 8 | (at + static_cast<std::size_t>(i) < size ? data[at + static_cast<std::size_t>(i)] : 0);
-    return value;
-}
-
-int classOf(std::uint32_t value, std::initializer_list<std::uint32_t> known)
-{
-    int index = 0;
-    for (const std::uint32_t k : known) {
-        if (value == k)
-            return index;
-        ++index;
-    }
-    return index;
-}
+using fuzz::classOf;
+using fuzz::littleEndian;
 
 // The sound decoder lies outside the instrumented code, so the fuzzer cannot see which of its
 // ways an input took. The kind of sound the format chunk announces (encoding, channels, bits per
 // sample) and whether it gave sound are counted here as features of their own, so that an input
 // of each kind is kept and worked on.
 constexpr int Encodings = 8, ChannelKinds = 3, BitKinds = 6;
-__attribute__((section("__libfuzzer_extra_counters"))) std::uint8_t kindsSeen[2 * Encodings * ChannelKinds *
-                                                                                BitKinds];
+__attribute__((section("__libfuzzer_extra_counters")))
+std::uint8_t kindsSeen[2 * Encodings * ChannelKinds * BitKinds];
 
 void noteKind(const std::uint8_t* data, std::size_t size, bool sound)
 {
     const void* found = size >= 4 ? ::memmem(data, size, "fmt ", 4) : nullptr;
-    const std::size_t at = found ? static_cast<std::size_t>(static_cast<const std::uint8_t*>(found) - data) : size;
+    const std::size_t at =
+        found ? static_cast<std::size_t>(static_cast<const std::uint8_t*>(found) - data) : size;
     const std::uint32_t encoding = littleEndian(data, size, at + 8, 2);
     const std::uint32_t channels = littleEndian(data, size, at + 10, 2);
     const std::uint32_t bits = littleEndian(data, size, at + 22, 2);
-    const int kind = ((classOf(encoding, {1, 2, 3, 6, 7, 0x11, 0xFFFE}) * ChannelKinds + classOf(channels, {1, 2})) *
-                          BitKinds +
-                      classOf(bits, {4, 8, 16, 24, 32})) *
-                         2 +
-                     (sound ? 1 : 0);
+    const int kind =
+        ((classOf(encoding, {1, 2, 3, 6, 7, 0x11, 0xFFFE}) * ChannelKinds + classOf(channels, {1, 2})) *
+             BitKinds +
+         classOf(bits, {4, 8, 16, 24, 32})) *
+            2 +
+        (sound ? 1 : 0);
     ++kindsSeen[kind];
 }
 
