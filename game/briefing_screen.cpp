@@ -14,6 +14,8 @@ namespace tolvar {
 namespace {
 
 constexpr platform::clock::Tick TickPeriod = 5;
+// Longest wait for the player's click or key before the waiting turn runs once more.
+constexpr platform::clock::Tick PlayerWaitLimit = 1000;
 constexpr int TypingSound = 13;
 constexpr int TicksPerCharacter = 10; // a character every 11 ticks
 constexpr int LineX = 10;
@@ -277,6 +279,9 @@ BriefWindow::BriefWindow(GameState& state, SoundBank* sound, platform::clock::Cl
             m_sound->PlaySound(n);
     };
     pumpEvents = [] { platform::ui::doEvents(); };
+    waitForEvents = [](platform::clock::Tick ms) {
+        platform::ui::waitForEvents(static_cast<int>(std::min<platform::clock::Tick>(ms, PlayerWaitLimit)));
+    };
 }
 
 Screen BriefWindow::Form_Activate(const std::string& problem)
@@ -303,11 +308,17 @@ Screen BriefWindow::BmainDo(const std::string& problem)
     while (!m_sequence.Done) {
         // Once a click asked for the rest at once, the ticks follow without waiting, but only
         // while there is still text to come: the wait for the last click stays paced.
-        if (!m_sequence.ShowAll || m_sequence.waitingForPlayer()) {
+        const bool waiting = m_sequence.waitingForPlayer();
+        if (!m_sequence.ShowAll || waiting) {
             const platform::clock::Tick t0 = m_clock.tickCount();
             m_clock.waitUntil(t0 + TickPeriod, noEvents);
         }
-        pump();
+        // With the texts out nothing changes until the player clicks or presses a key: the turn
+        // waits for the window's events instead of turning again and again.
+        if (waiting)
+            m_clock.waitForInput(m_clock.tickCount() + PlayerWaitLimit, pump, waitForEvents);
+        else
+            pump();
         if (m_closed)
             break;
         if (!m_sequence.Done)

@@ -126,6 +126,9 @@ public:
 
     // Lets the window's events run while a tick waits (tests deliver the player's actions here).
     std::function<void()> pumpEvents;
+    // Waits up to the given milliseconds for window events and lets them run: the wait for the
+    // player once the texts are out (the program's clock uses it; a test's clock pumps instead).
+    std::function<void(platform::clock::Tick ms)> waitForEvents;
 
     BriefingSequence& sequence() { return m_sequence; }
     platform::ui::Form& form() { return m_form; }

@@ -127,10 +127,13 @@ void showRequestedText(Battle& battle)
         return;
     FramePresentation frame{battle.clock,
                             battle.pumpEvents,
+                            battle.waitForEvents,
                             [&battle](const platform::gfx::Picture& view) {
                                 platform::gfx::stretchBlt(battle.GameScreen, 0, 0, battle.GameScreen.width(),
                                                           battle.GameScreen.height(), view, 0, 0,
                                                           view.width(), view.height());
+                                if (battle.showGameScreen)
+                                    battle.showGameScreen();
                             },
                             s.MainFrame,
                             s.MiniGet,
@@ -154,6 +157,8 @@ void presentFrame(Battle& battle)
     BattleState& s = *battle.state;
     platform::gfx::stretchBlt(battle.GameScreen, 0, 0, s.WindowWidthPx, s.WindowHeightPx, s.MainFrame,
                               s.CameraX, s.CameraY, battle.game.ViewWidth, battle.game.ViewHeight);
+    if (battle.showGameScreen)
+        battle.showGameScreen();
 }
 
 } // namespace

@@ -367,6 +367,49 @@ TEST_F(BriefingWindow, AfterAHurryingClickTheWaitForTheLastClickStaysPaced)
     EXPECT_GE(clock.tickCount() - hurriedAt, 100 * 5 - 5) << "waiting for the player does not spin";
 }
 
+// A manual clock that records how long each wait for the player may last.
+class InputRecordingClock final : public platform::clock::Clock
+{
+public:
+    platform::clock::Tick tickCount() override { return m_now; }
+    void waitUntil(platform::clock::Tick tick, const std::function<void()>& whileWaiting) override
+    {
+        if (whileWaiting)
+            whileWaiting();
+        m_now = std::max(m_now, tick);
+    }
+    void waitForInput(platform::clock::Tick tick, const std::function<void()>& pumpEvents,
+                      const std::function<void(platform::clock::Tick)>& waitForEvents) override
+    {
+        inputWaits.push_back(tick - m_now);
+        withEventWait = withEventWait && static_cast<bool>(waitForEvents);
+        Clock::waitForInput(tick, pumpEvents, waitForEvents);
+    }
+
+    std::vector<platform::clock::Tick> inputWaits;
+    bool withEventWait = true;
+
+private:
+    platform::clock::Tick m_now = 0;
+};
+
+TEST_F(BriefingWindow, OnceTheTextsAreOutEachTurnWaitsForThePlayersEvents)
+{
+    InputRecordingClock waiting;
+    const auto pump = window->pumpEvents;
+    window = std::make_unique<BriefWindow>(state, nullptr, waiting);
+    window->pumpEvents = pump;
+    int waitingTurns = 0;
+    action = [&] {
+        if (window->sequence().waitingForPlayer() && ++waitingTurns == 3)
+            window->Form_Click();
+    };
+    EXPECT_EQ(window->Form_Activate(), Screen::Battle);
+    // The typing never waits for events; every turn after it does, up to a second.
+    EXPECT_EQ(waiting.inputWaits, (std::vector<platform::clock::Tick>{1000, 1000, 1000}));
+    EXPECT_TRUE(waiting.withEventWait);
+}
+
 TEST_F(BriefingWindow, TheEndOfTheCampaignGoesBackToTheTitleScreen)
 {
     state.CurrentMission = 2;
