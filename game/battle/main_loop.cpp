@@ -20,12 +20,25 @@ namespace {
 constexpr long long EndTextFrame = 16711680;
 constexpr long long EndTextFill = 65535;
 
-// The frame starts from the clean map background.
+// The frame is composed on a picture as large as the map, whose size the camera keeps within.
 void beginFrame(Battle& battle)
 {
     BattleState& s = *battle.state;
     s.FrameStart = battle.clock.tickCount();
-    s.MainFrame = s.MainMap;
+    if (s.MainFrame.width() != s.MainMap.width() || s.MainFrame.height() != s.MainMap.height())
+        s.MainFrame.resize(s.MainMap.width(), s.MainMap.height());
+}
+
+// Only the view is ever shown, so only the view is composed: once the camera stands where this
+// frame shows it, the view rectangle starts from the clean map background, and whatever is drawn
+// outside it is dropped.
+void beginView(Battle& battle)
+{
+    BattleState& s = *battle.state;
+    const int w = battle.game.ViewWidth;
+    const int h = battle.game.ViewHeight;
+    s.MainFrame.setClip(s.CameraX, s.CameraY, w, h);
+    platform::gfx::bitBlt(s.MainFrame, s.CameraX, s.CameraY, w, h, s.MainMap, s.CameraX, s.CameraY);
 }
 
 // Where the cursor points on the map.
@@ -179,6 +192,7 @@ void MainLoop(Battle& battle)
         SoldiersPhase(battle);
         EnemyTerrainPhase(s);
         CameraPhase(battle);
+        beginView(battle);
         ObjectsPhase(battle);
         EnemiesPhase(battle);
         DeadSoldiersPhase(battle);
@@ -186,6 +200,7 @@ void MainLoop(Battle& battle)
         BulletsPhase(battle);
         troopAndDisplay(battle);
     } else {
+        beginView(battle);
         MenuPhase(battle);
     }
     showRequestedText(battle);

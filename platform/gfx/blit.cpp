@@ -23,20 +23,22 @@ struct ClippedCopy
     int x, y, w, h, sx, sy;
 };
 
-// Clips one axis: the run of `size` pixels from `src` onto `dst`; false when nothing is left.
-bool clipAxis(long long& dst, long long& src, long long& size, long long dstLimit, long long srcLimit)
+// Clips one axis: the run of `size` pixels from `src` (inside 0..srcEnd) onto `dst` (inside
+// dstStart..dstEnd); false when nothing is left.
+bool clipAxis(long long& dst, long long& src, long long& size, long long dstStart, long long dstEnd,
+              long long srcEnd)
 {
     if (src < 0) {
         dst -= src;
         size += src;
         src = 0;
     }
-    if (dst < 0) {
-        src -= dst;
-        size += dst;
-        dst = 0;
+    if (dst < dstStart) {
+        src += dstStart - dst;
+        size -= dstStart - dst;
+        dst = dstStart;
     }
-    size = std::min({size, dstLimit - dst, srcLimit - src});
+    size = std::min({size, dstEnd - dst, srcEnd - src});
     return size > 0;
 }
 
@@ -46,9 +48,10 @@ bool clip(const Picture& dst, int x, int y, int w, int h, const Picture& src, in
     if (dst.isNull() || src.isNull() || w <= 0 || h <= 0) {
         return false;
     }
+    const Rect area = dst.drawArea();
     long long cx = x, cy = y, cw = w, ch = h, csx = sx, csy = sy;
-    if (!clipAxis(cx, csx, cw, dst.width(), src.width()) ||
-        !clipAxis(cy, csy, ch, dst.height(), src.height())) {
+    if (!clipAxis(cx, csx, cw, area.x, static_cast<long long>(area.x) + area.w, src.width()) ||
+        !clipAxis(cy, csy, ch, area.y, static_cast<long long>(area.y) + area.h, src.height())) {
         return false;
     }
     out = {static_cast<int>(cx), static_cast<int>(cy),  static_cast<int>(cw),
@@ -118,10 +121,11 @@ void stretchBlt(Picture& dst, int x, int y, int w, int h, const Picture& src, in
         return sourceStart + ((2 * i + 1) * sourceLength) / (2 * n);
     };
 
-    const long long firstCol = std::max(0LL, -static_cast<long long>(x));
-    const long long endCol = std::min(static_cast<long long>(w), static_cast<long long>(dst.width()) - x);
-    const long long firstRow = std::max(0LL, -static_cast<long long>(y));
-    const long long endRow = std::min(static_cast<long long>(h), static_cast<long long>(dst.height()) - y);
+    const Rect area = dst.drawArea();
+    const long long firstCol = std::max(0LL, static_cast<long long>(area.x) - x);
+    const long long endCol = std::min(static_cast<long long>(w), static_cast<long long>(area.x) + area.w - x);
+    const long long firstRow = std::max(0LL, static_cast<long long>(area.y) - y);
+    const long long endRow = std::min(static_cast<long long>(h), static_cast<long long>(area.y) + area.h - y);
     if (firstCol >= endCol || firstRow >= endRow) {
         return;
     }
