@@ -4,6 +4,10 @@
 #include <cstring>
 #include <vector>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace platform::gfx {
 
 Rgb fromBgrValue(long long value)
@@ -68,6 +72,51 @@ inline void combineRow(std::uint32_t* __restrict d, const std::uint32_t* __restr
     }
 }
 
+// The usual stretch of the battle's view onto its window: every source pixel becomes a 2 x 2 block.
+// Taken only when the whole rectangle lies inside the source and the destination's drawing area,
+// where it gives exactly what the general nearest-pixel path gives: each source row is written
+// once, doubled, and its second row is a copy of the first.
+bool stretchDouble(Picture& dst, int x, int y, int w, int h, const Picture& src, int sx, int sy, int sw,
+                   int sh)
+{
+    if (static_cast<long long>(w) != 2LL * sw || static_cast<long long>(h) != 2LL * sh) {
+        return false;
+    }
+    const Rect area = dst.drawArea();
+    const long long right = static_cast<long long>(x) + w;
+    const long long bottom = static_cast<long long>(y) + h;
+    if (x < area.x || y < area.y || right > static_cast<long long>(area.x) + area.w ||
+        bottom > static_cast<long long>(area.y) + area.h || sx < 0 || sy < 0 ||
+        static_cast<long long>(sx) + sw > src.width() || static_cast<long long>(sy) + sh > src.height()) {
+        return false;
+    }
+    uchar* dstBits = dst.image().bits();
+    const uchar* srcBits = src.image().constBits();
+    const qsizetype dstStride = dst.image().bytesPerLine();
+    const qsizetype srcStride = src.image().bytesPerLine();
+    const size_t rowBytes = static_cast<size_t>(w) * 4;
+    for (int row = 0; row < sh; ++row) {
+        const auto* __restrict s =
+            reinterpret_cast<const std::uint32_t*>(srcBits + (sy + row) * srcStride) + sx;
+        auto* __restrict d = reinterpret_cast<std::uint32_t*>(dstBits + (y + 2 * row) * dstStride) + x;
+        int i = 0;
+#if defined(__SSE2__)
+        // Four source pixels at a time, each written twice.
+        for (; i + 4 <= sw; i += 4) {
+            const __m128i four = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + i));
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(d + 2 * i), _mm_unpacklo_epi32(four, four));
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(d + 2 * i + 4), _mm_unpackhi_epi32(four, four));
+        }
+#endif
+        for (; i < sw; ++i) {
+            d[2 * i] = s[i];
+            d[2 * i + 1] = s[i];
+        }
+        std::memcpy(reinterpret_cast<uchar*>(d) + dstStride, d, rowBytes);
+    }
+    return true;
+}
+
 } // namespace
 
 void bitBlt(Picture& dst, int x, int y, int w, int h, const Picture& src, int sx, int sy, RasterOp op)
@@ -114,6 +163,9 @@ void stretchBlt(Picture& dst, int x, int y, int w, int h, const Picture& src, in
     }
     if (w == sw && h == sh) {
         bitBlt(dst, x, y, w, h, src, sx, sy, RasterOp::Copy);
+        return;
+    }
+    if (stretchDouble(dst, x, y, w, h, src, sx, sy, sw, sh)) {
         return;
     }
     // Destination pixel i of a run of n takes the source pixel under its centre.

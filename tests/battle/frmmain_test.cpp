@@ -116,8 +116,8 @@ TEST(Frmmain, RepaintsOnlyWhatWasDrawn)
     battle_test::ProgramFolder folder;
     writeSheets(folder);
     battle_test::MissionText mission;
-    mission.scripts = {"<Cond 001>", " 1 ", "<Se>", "\"01,99\"", "<-Se>",
-                       "<Faz>",      "\"02,Hold on\"", "\"03\"", "<-Faz>", "<-Cond>"};
+    mission.scripts = {"<Cond 001>",     " 1 ",    "<Se>",   "\"01,99\"", "<-Se>", "<Faz>",
+                       "\"02,Hold on\"", "\"03\"", "<-Faz>", "<-Cond>"};
     folder.write("arquivos/campanha/talk.cfm", mission.bytes());
 
     tolvar::GameState game;

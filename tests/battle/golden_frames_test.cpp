@@ -46,7 +46,8 @@ std::string fileBytes(const fs::path& path)
     return bytes.str();
 }
 
-// The skirmish fixture (or another mission) with the real sheets, a named squad of mixed ranks and three tracks.
+// The skirmish fixture (or another mission) with the real sheets, a named squad of mixed ranks and three
+// tracks.
 struct Skirmish : FrameHarness
 {
     explicit Skirmish(const std::string& fixture = "golden_skirmish.cfm")

@@ -131,7 +131,10 @@ TEST(Picture, ClipRectangleLimitsEveryDrawing)
         {"outline", [](Picture& p) { p.box(8, 3, 30, 20, 0x00FF00); }},
         {"flat line", [](Picture& p) { p.line(-4, 2, 45, 27, 0x0000FF); }},
         {"steep line", [](Picture& p) { p.line(30, -3, 12, 33, 0xFFFF00); }},
-        {"text", [](Picture& p) { p.print(3, 6, "CLIPPED", Font{"pixel", 6, false}, 0xFFFFFF); }},
+        {"text",
+         [](Picture& p) {
+             p.print(3, 6, "CLIPPED", Font{"pixel", 6, false}, 0xFFFFFF);
+         }},
         {"pixels",
          [](Picture& p) {
              for (int y = -1; y <= 30; ++y)
@@ -160,7 +163,8 @@ TEST(Picture, ClipRectangleLimitsEveryDrawing)
             for (int y = 0; y < 30; ++y) {
                 for (int x = 0; x < 40; ++x) {
                     const bool in = x >= k.x && x < k.x + k.w && y >= k.y && y < k.y + k.h;
-                    ASSERT_EQ(clipped.pixel(x, y), in ? whole.pixel(x, y) : base.pixel(x, y)) << x << "," << y;
+                    ASSERT_EQ(clipped.pixel(x, y), in ? whole.pixel(x, y) : base.pixel(x, y))
+                        << x << "," << y;
                 }
             }
         }
