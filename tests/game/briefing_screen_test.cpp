@@ -466,3 +466,40 @@ TEST(BriefingText, ALineWiderThanTheWindowGoesOnBelowAtItsBlanks)
     EXPECT_EQ(joined, summary); // nothing lost, cut only at blanks
     EXPECT_EQ(tolvar::wrapToWidth("Short.", font, width), std::vector<std::string>{"Short."});
 }
+
+// Each print draws again only the rows of the lines that changed or moved, and repaints only
+// them; the picture is always the one that drawing every line anew on a clean window gives: lines
+// that grow, a summary that wraps onto more rows and pushes the line under it down, the lines at
+// the foot of the window.
+TEST(BriefingText, DrawingOnlyTheChangedRowsGivesTheWholePicture)
+{
+    ensureQt();
+    tolvar::GameState state;
+    platform::clock::ManualClock clock;
+    tolvar::BriefWindow window(state, nullptr, clock);
+    std::vector<std::pair<std::pair<int, int>, std::string>> printed;
+    int prints = 0;
+    const auto type = [&](int y, const std::string& text) {
+        for (std::size_t n = 1; n <= text.size(); ++n) {
+            const std::string shown = text.substr(0, n);
+            window.sequence().print(10, y, shown);
+            const auto at = std::find_if(printed.begin(), printed.end(),
+                                         [&](const auto& entry) { return entry.first.second == y; });
+            if (at != printed.end())
+                at->second = shown;
+            else
+                printed.push_back({{10, y}, shown});
+            platform::gfx::Picture whole(640, 480, 0x404040);
+            tolvar::drawBriefing(whole, tolvar::layOutBriefing(printed, 640, 480), 0, 479);
+            ASSERT_TRUE(window.form().picture().image() == whole.image()) << y << ": " << shown;
+            ++prints;
+        }
+    };
+    type(400, "Mission by Bo");
+    type(10, "Mission 2 - Beach      (ARMY = 7)");
+    type(130, "You will have 3 soldiers.");
+    type(100, "Gray troops hold the old mill past the stream. Clear them out and keep the road open "
+              "for the column that follows at dawn, and mind the bridge.");
+    type(420, "Click/Any key to continue.");
+    EXPECT_GT(prints, 200);
+}
