@@ -358,7 +358,7 @@ std::vector<std::string> wrapToWidth(const std::string& text, const platform::gf
 }
 
 std::vector<BriefLine> layOutBriefing(const std::vector<std::pair<std::pair<int, int>, std::string>>& printed,
-                                      int windowWidth, int windowHeight)
+                                      int windowWidth, int windowHeight, const std::vector<BriefLine>& before)
 {
     const int width = windowWidth - 2 * LineX;
     const int footTop = windowHeight - 100;
@@ -369,8 +369,21 @@ std::vector<BriefLine> layOutBriefing(const std::vector<std::pair<std::pair<int,
     int shift = 0;
     for (const auto& [place, text] : lines) {
         const bool upper = place.second < footTop;
-        BriefLine line{place, text, place.second + (upper ? shift : 0),
-                       wrapToWidth(text, briefFont(), width)};
+        const auto kept = std::find_if(before.begin(), before.end(),
+                                       [&](const BriefLine& old) { return old.place == place; });
+        BriefLine line{place, text, place.second + (upper ? shift : 0), {}};
+        if (kept != before.end() && text.compare(0, kept->text.size(), kept->text) == 0) {
+            // A line that grew keeps the rows that were cut before its last one: only the last
+            // row goes on from where it started.
+            line.rows.assign(kept->rows.begin(), kept->rows.end() - 1);
+            std::size_t start = kept->text.size() - kept->rows.back().size();
+            while (!line.rows.empty() && start < text.size() && text[start] == ' ')
+                ++start;
+            for (std::string& row : wrapToWidth(text.substr(start), briefFont(), width))
+                line.rows.push_back(std::move(row));
+        } else {
+            line.rows = wrapToWidth(text, briefFont(), width);
+        }
         if (upper)
             shift += static_cast<int>(line.rows.size() - 1) * WrapStep;
         layout.push_back(std::move(line));
@@ -419,7 +432,7 @@ void BriefWindow::printText(int x, int y, const std::string& text)
     // Only the rows of the lines that changed or moved are drawn again (on a clean surface, so a
     // line that grows keeps crisp letters), and only they are repainted.
     platform::gfx::Picture& picture = m_form.picture();
-    std::vector<BriefLine> layout = layOutBriefing(m_shown, picture.width(), picture.height());
+    std::vector<BriefLine> layout = layOutBriefing(m_shown, picture.width(), picture.height(), m_layout);
     int first = picture.height();
     int last = -1;
     const auto include = [&](const BriefLine& line) {

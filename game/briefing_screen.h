@@ -122,9 +122,11 @@ struct BriefLine
 
 // Where the printed lines stand on a window of the given size: a line wider than the window goes
 // on below at its blanks, and the upper lines under it move down with it; the lines at the foot
-// of the window keep their places.
+// of the window keep their places. A line that has only grown since `before` keeps the rows cut
+// before its last one.
 std::vector<BriefLine> layOutBriefing(const std::vector<std::pair<std::pair<int, int>, std::string>>& printed,
-                                      int windowWidth, int windowHeight);
+                                      int windowWidth, int windowHeight,
+                                      const std::vector<BriefLine>& before = {});
 
 // Draws the lines onto the picture, in order, each on the surface as it is (clean, for crisp
 // letters), only where they touch the rows first..last; the rest of the picture is left alone.

@@ -478,6 +478,7 @@ TEST(BriefingText, DrawingOnlyTheChangedRowsGivesTheWholePicture)
     platform::clock::ManualClock clock;
     tolvar::BriefWindow window(state, nullptr, clock);
     std::vector<std::pair<std::pair<int, int>, std::string>> printed;
+    std::vector<tolvar::BriefLine> grown;
     int prints = 0;
     const auto type = [&](int y, const std::string& text) {
         for (std::size_t n = 1; n <= text.size(); ++n) {
@@ -489,9 +490,16 @@ TEST(BriefingText, DrawingOnlyTheChangedRowsGivesTheWholePicture)
                 at->second = shown;
             else
                 printed.push_back({{10, y}, shown});
+            // Every line laid out and drawn anew.
+            const std::vector<tolvar::BriefLine> anew = tolvar::layOutBriefing(printed, 640, 480);
             platform::gfx::Picture whole(640, 480, 0x404040);
-            tolvar::drawBriefing(whole, tolvar::layOutBriefing(printed, 640, 480), 0, 479);
+            tolvar::drawBriefing(whole, anew, 0, 479);
             ASSERT_TRUE(window.form().picture().image() == whole.image()) << y << ": " << shown;
+            // A line that grew keeps its cut rows and goes on from its last one.
+            grown = tolvar::layOutBriefing(printed, 640, 480, grown);
+            ASSERT_EQ(grown.size(), anew.size());
+            for (std::size_t i = 0; i < anew.size(); ++i)
+                ASSERT_EQ(grown[i].rows, anew[i].rows) << shown;
             ++prints;
         }
     };
@@ -501,5 +509,12 @@ TEST(BriefingText, DrawingOnlyTheChangedRowsGivesTheWholePicture)
     type(100, "Gray troops hold the old mill past the stream. Clear them out and keep the road open "
               "for the column that follows at dawn, and mind the bridge.");
     type(420, "Click/Any key to continue.");
-    EXPECT_GT(prints, 200);
+    // Blanks where the line is cut, and a word too long for one row.
+    std::string cutAtBlanks = "Hold the line at the ford until the relief column comes up the valley road, "
+                              "then fall back.";
+    const platform::gfx::Font font{"Arial Black", 12, false};
+    cutAtBlanks.insert(tolvar::wrapToWidth(cutAtBlanks, font, 620)[0].size(), "      ");
+    type(300, cutAtBlanks);
+    type(330, "Gorsefieldgorsefieldgorsefieldgorsefieldgorsefieldgorsefieldgorsefieldgorsefield!");
+    EXPECT_GT(prints, 300);
 }
