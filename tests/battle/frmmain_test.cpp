@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <string>
 
 using namespace tolvar::battle;
 
@@ -65,6 +66,21 @@ protected:
     }
 };
 
+// The battle window on a manual clock, for one mission of a programs' folder.
+struct BattleWindow
+{
+    BattleWindow(const battle_test::ProgramFolder& folder, const std::string& mission)
+    {
+        game.programFolder = folder.path();
+        game.MissionName[1] = mission;
+        game.CurrentMission = 1;
+    }
+    tolvar::GameState game;
+    platform::clock::ManualClock clock;
+    Battle battle{game, clock};
+    Frmmain window{battle, {}};
+};
+
 TEST(Frmmain, ShowsTheMapUntilTheWindowIsClosed)
 {
     ensureApplication();
@@ -72,13 +88,10 @@ TEST(Frmmain, ShowsTheMapUntilTheWindowIsClosed)
     writeSheets(folder);
     folder.copyFixture("objects_only.cfm", "arquivos/campanha/depot.cfm");
 
-    tolvar::GameState game;
-    game.programFolder = folder.path();
-    game.MissionName[1] = "depot";
-    game.CurrentMission = 1;
-    platform::clock::ManualClock clock;
-    Battle battle(game, clock);
-    Frmmain window(battle, {});
+    BattleWindow depot(folder, "depot");
+    platform::clock::ManualClock& clock = depot.clock;
+    Battle& battle = depot.battle;
+    Frmmain& window = depot.window;
     EXPECT_EQ(window.form().caption(), "VEDE Gorsefield");
 
     // This mission has no troop, so the camera stays where it is put; frames do not move it yet.
@@ -120,13 +133,11 @@ TEST(Frmmain, RepaintsOnlyWhatWasDrawn)
                        "\"02,Hold on\"", "\"03\"", "<-Faz>", "<-Cond>"};
     folder.write("arquivos/campanha/talk.cfm", mission.bytes());
 
-    tolvar::GameState game;
-    game.programFolder = folder.path();
-    game.MissionName[1] = "talk";
-    game.CurrentMission = 1;
-    platform::clock::ManualClock clock;
-    Battle battle(game, clock);
-    Frmmain window(battle, {});
+    BattleWindow talk(folder, "talk");
+    tolvar::GameState& game = talk.game;
+    platform::clock::ManualClock& clock = talk.clock;
+    Battle& battle = talk.battle;
+    Frmmain& window = talk.window;
     int drawn = 0;
     const auto show = battle.showGameScreen;
     battle.showGameScreen = [&] {

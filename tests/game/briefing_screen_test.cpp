@@ -371,26 +371,24 @@ TEST_F(BriefingWindow, AfterAHurryingClickTheWaitForTheLastClickStaysPaced)
 class InputRecordingClock final : public platform::clock::Clock
 {
 public:
-    platform::clock::Tick tickCount() override { return m_now; }
+    platform::clock::Tick tickCount() override { return m_time.tickCount(); }
     void waitUntil(platform::clock::Tick tick, const std::function<void()>& whileWaiting) override
     {
-        if (whileWaiting)
-            whileWaiting();
-        m_now = std::max(m_now, tick);
+        m_time.waitUntil(tick, whileWaiting);
     }
     void waitForInput(platform::clock::Tick tick, const std::function<void()>& pumpEvents,
                       const std::function<void(platform::clock::Tick)>& waitForEvents) override
     {
-        inputWaits.push_back(tick - m_now);
+        inputWaits.push_back(tick - m_time.tickCount());
         withEventWait = withEventWait && static_cast<bool>(waitForEvents);
-        Clock::waitForInput(tick, pumpEvents, waitForEvents);
+        m_time.waitForInput(tick, pumpEvents, waitForEvents);
     }
 
     std::vector<platform::clock::Tick> inputWaits;
     bool withEventWait = true;
 
 private:
-    platform::clock::Tick m_now = 0;
+    platform::clock::ManualClock m_time;
 };
 
 TEST_F(BriefingWindow, OnceTheTextsAreOutEachTurnWaitsForThePlayersEvents)
