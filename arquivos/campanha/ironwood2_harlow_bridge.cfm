@@ -101,11 +101,12 @@
 "0123,01,24,13"
 <-AniAI>
 <AniAI-gunner_alert>
-"0000,04,They're across the bridge! Fire!"
+"0000,01,24,12"
 "0000,09"
 "0000,10"
-"0001,03,20,15"
-"0002,05"
+"0001,04,They're across the bridge! Fire!"
+"0003,03,20,15"
+"0003,05"
 <-AniAI>
 <AniAI-bank_patrol>
 "0000,01,22,24"

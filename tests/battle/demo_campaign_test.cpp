@@ -592,7 +592,7 @@ TEST(DemoHarlowBridge, GunnerTurnsOnTheTroopOnceItCrossesAndTheDumpWinsTheMissio
     b.h.frames(3);
     EXPECT_EQ(b.s().Dolls[gunner].AiName, "gunner_alert");
     EXPECT_TRUE(b.s().Dolls[gunner].ScriptedFire) << "he shouts and takes a moment to turn";
-    b.h.frames(20);
+    b.h.frames(30);
     EXPECT_FALSE(b.s().Dolls[gunner].ScriptedFire);
     b.shootEnemy("02,24,12");
     b.h.frames(60);
@@ -606,6 +606,35 @@ TEST(DemoHarlowBridge, GunnerTurnsOnTheTroopOnceItCrossesAndTheDumpWinsTheMissio
     b.playToTheEnd();
     EXPECT_TRUE(b.h.game.MissionWon);
     EXPECT_TRUE(b.shown("The fuel dump is burning. Good work!"));
+}
+
+// The alarm may catch the gunner stepping out of his nest onto the cell that starts his sweep
+// again: he shouts once, gets back in and turns his fire on the squad from there.
+TEST(DemoHarlowBridge, AnAlarmThatCatchesTheGunnerSteppingAsideSendsHimBackToHisNest)
+{
+    DemoBattle b(Missions[1]);
+    b.playOpening();
+    const DollRecord& gunner = b.s().Dolls[b.enemy("02,24,12")];
+    auto cell = [&] {
+        return std::pair{static_cast<int>(gunner.X) / 20 + 1, static_cast<int>(gunner.Y) / 20 + 1};
+    };
+    for (int f = 0; f < 2000 && cell() != std::pair{24, 13}; ++f)
+        b.h.frames();
+    ASSERT_EQ(cell(), (std::pair{24, 13})) << "he steps aside at the end of his sweep";
+
+    int shouts = 0;
+    bool shown = false;
+    b.h.whileTextShown = [&] { shown = true; };
+    b.leaderTo(20, 15);
+    for (int f = 0; f < 60; ++f) {
+        b.h.frames();
+        shouts += shown;
+        shown = false;
+    }
+    EXPECT_EQ(shouts, 1);
+    EXPECT_EQ(gunner.AiName, "gunner_alert");
+    EXPECT_FALSE(gunner.ScriptedFire) << "he has turned his fire on the squad";
+    EXPECT_LT(std::hypot(gunner.X - 470, gunner.Y - 230), 5) << "from his nest";
 }
 
 // Once his moment of surprise has passed, the alerted gunner fires at a squad near him within a

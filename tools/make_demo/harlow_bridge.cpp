@@ -111,10 +111,13 @@ MissionBuilder harlowBridge()
     sweep.push_back(ai::walkTo(123, NestX, NestY + 1));
     m.aiAnimation("gunner", sweep);
     // Once the squad is over the bridge he shouts and, a moment later, turns his fire on it: the
-    // moment lets a player who kept moving shoot first.
-    m.aiAnimation("gunner_alert",
-                  {ai::stopFiring(0), ai::holdFire(0), ai::says(0, "They're across the bridge! Fire!"),
-                   ai::lookTo(1, 20, 15), ai::fireAtTroop(2)});
+    // moment lets a player who kept moving shoot first. He first gets back into his nest, as the
+    // alarm may find him stepping aside: a walk still under way when he turns would carry him
+    // towards the squad. The shout waits for the clock to run, which it does only once he has
+    // left the cell where his sweep starts again.
+    m.aiAnimation("gunner_alert", {ai::stopFiring(0), ai::holdFire(0), ai::walkTo(0, NestX, NestY),
+                                   ai::says(1, "They're across the bridge! Fire!"), ai::lookTo(3, 20, 15),
+                                   ai::fireAtTroop(3)});
     std::vector<std::string> patrol;
     for (int leg = 0; leg < 16; ++leg) {
         patrol.push_back(leg % 2 == 0 ? ai::walkTo(14 * leg, 22, 24) : ai::walkTo(14 * leg, 22, 18));
