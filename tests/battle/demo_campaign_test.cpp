@@ -766,4 +766,40 @@ TEST(DemoIronwoodDepot, ThePlansSetOffTheChargesWakeTheDepotAndWinAtTheHelicopte
     EXPECT_TRUE(b.shown("The helicopter lifts off with the plans!"));
 }
 
+TEST(DemoIronwoodDepot, TheNorthDoorLeadsInAndTheSquadCarriesThePlansRoundToTheHelicopter)
+{
+    DemoBattle b(Missions[3]);
+    b.playOpening();
+    b.walkTo(14, 10);
+    b.walkTo(14, 4);
+    b.walkTo(27, 3);
+    EXPECT_TRUE(b.fireAt("03,33,03")) << "the door guard, down the road";
+    b.walkTo(31, 3);
+    b.walkTo(31, 9); // through the north door, between the barracks and the containers
+    EXPECT_TRUE(b.fireAt("03,22,12")) << "the yard patrol, as he passes";
+    b.walkTo(31, 10);
+    EXPECT_TRUE(b.fireAt("04,28,10")) << "a sleeper";
+    b.walkTo(29, 10);
+    EXPECT_TRUE(b.fireAt("04,24,10")) << "the other sleeper";
+    b.walkTo(28, 11);
+    EXPECT_TRUE(b.fireAt("02,30,18"));
+    b.walkTo(28, 21);
+    EXPECT_TRUE(b.fireAt("04,27,27")) << "the sleeper by the charges";
+    b.walkTo(29, 25);
+    EXPECT_TRUE(b.fireAt("02,35,28"));
+    b.walkTo(31, 23);
+    EXPECT_TRUE(b.fireAt("03,37,23")) << "the office guard, through its door";
+    b.walkTo(38, 23);
+    EXPECT_TRUE(b.shown("Got the plans! Charges set, run!"));
+    // Out by the north door again (the gate belongs to the sniper) and round by the road.
+    const std::pair<int, int> wayBack[] = {{31, 23}, {28, 21}, {28, 11}, {31, 10}, {31, 6}, {31, 3},
+                                           {27, 3},  {14, 3},  {14, 11}, {6, 11},  {6, 30}};
+    for (auto [x, y] : wayBack)
+        b.walkTo(x, y);
+    b.playToTheEnd();
+    EXPECT_TRUE(b.h.game.MissionWon);
+    EXPECT_TRUE(b.shown("The helicopter lifts off with the plans!"));
+    EXPECT_GE(b.s().TroopCount, 4);
+}
+
 } // namespace
