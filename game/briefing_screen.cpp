@@ -14,6 +14,8 @@ namespace tolvar {
 namespace {
 
 constexpr platform::clock::Tick TickPeriod = 5;
+// Longest wait for the player's click or key before the waiting turn runs once more.
+constexpr platform::clock::Tick PlayerWaitLimit = 1000;
 constexpr int TypingSound = 13;
 constexpr int TicksPerCharacter = 10; // a character every 11 ticks
 constexpr int LineX = 10;
@@ -277,6 +279,9 @@ BriefWindow::BriefWindow(GameState& state, SoundBank* sound, platform::clock::Cl
             m_sound->PlaySound(n);
     };
     pumpEvents = [] { platform::ui::doEvents(); };
+    waitForEvents = [](platform::clock::Tick ms) {
+        platform::ui::waitForEvents(static_cast<int>(std::min<platform::clock::Tick>(ms, PlayerWaitLimit)));
+    };
 }
 
 Screen BriefWindow::Form_Activate(const std::string& problem)
@@ -288,6 +293,7 @@ Screen BriefWindow::BmainDo(const std::string& problem)
 {
     m_closed = false;
     m_shown.clear();
+    m_layout.clear();
     m_form.picture().clear(BackColour);
     m_sequence.windowHeight = m_form.height();
     m_form.setEnabled(true);
@@ -303,11 +309,17 @@ Screen BriefWindow::BmainDo(const std::string& problem)
     while (!m_sequence.Done) {
         // Once a click asked for the rest at once, the ticks follow without waiting, but only
         // while there is still text to come: the wait for the last click stays paced.
-        if (!m_sequence.ShowAll || m_sequence.waitingForPlayer()) {
+        const bool waiting = m_sequence.waitingForPlayer();
+        if (!m_sequence.ShowAll || waiting) {
             const platform::clock::Tick t0 = m_clock.tickCount();
             m_clock.waitUntil(t0 + TickPeriod, noEvents);
         }
-        pump();
+        // With the texts out nothing changes until the player clicks or presses a key: the turn
+        // waits for the window's events instead of turning again and again.
+        if (waiting)
+            m_clock.waitForInput(m_clock.tickCount() + PlayerWaitLimit, pump, waitForEvents);
+        else
+            pump();
         if (m_closed)
             break;
         if (!m_sequence.Done)
@@ -345,6 +357,66 @@ std::vector<std::string> wrapToWidth(const std::string& text, const platform::gf
     return lines;
 }
 
+std::vector<BriefLine> layOutBriefing(const std::vector<std::pair<std::pair<int, int>, std::string>>& printed,
+                                      int windowWidth, int windowHeight, const std::vector<BriefLine>& before)
+{
+    const int width = windowWidth - 2 * LineX;
+    const int footTop = windowHeight - 100;
+    auto lines = printed;
+    std::stable_sort(lines.begin(), lines.end(),
+                     [](const auto& a, const auto& b) { return a.first.second < b.first.second; });
+    std::vector<BriefLine> layout;
+    int shift = 0;
+    for (const auto& [place, text] : lines) {
+        const bool upper = place.second < footTop;
+        const auto kept = std::find_if(before.begin(), before.end(),
+                                       [&](const BriefLine& old) { return old.place == place; });
+        BriefLine line{place, text, place.second + (upper ? shift : 0), {}};
+        if (kept != before.end() && text.compare(0, kept->text.size(), kept->text) == 0) {
+            // A line that grew keeps the rows that were cut before its last one: only the last
+            // row goes on from where it started.
+            line.rows.assign(kept->rows.begin(), kept->rows.end() - 1);
+            std::size_t start = kept->text.size() - kept->rows.back().size();
+            while (!line.rows.empty() && start < text.size() && text[start] == ' ')
+                ++start;
+            for (std::string& row : wrapToWidth(text.substr(start), briefFont(), width))
+                line.rows.push_back(std::move(row));
+        } else {
+            line.rows = wrapToWidth(text, briefFont(), width);
+        }
+        if (upper)
+            shift += static_cast<int>(line.rows.size() - 1) * WrapStep;
+        layout.push_back(std::move(line));
+    }
+    return layout;
+}
+
+namespace {
+
+// The rows a line may cover: its own, and a row's height above and below for any letter that
+// reaches out of its row.
+std::pair<int, int> reach(const BriefLine& line)
+{
+    return {line.top - WrapStep, line.top + static_cast<int>(line.rows.size() + 1) * WrapStep - 1};
+}
+
+} // namespace
+
+void drawBriefing(platform::gfx::Picture& picture, const std::vector<BriefLine>& lines, int first, int last)
+{
+    picture.setClip(0, first, picture.width(), last - first + 1);
+    picture.fillBox(0, first, picture.width() - 1, last, BackColour);
+    for (const BriefLine& line : lines) {
+        const auto [top, bottom] = reach(line);
+        if (bottom < first || top > last)
+            continue;
+        for (std::size_t i = 0; i < line.rows.size(); ++i)
+            picture.print(line.place.first, line.top + static_cast<int>(i) * WrapStep, line.rows[i],
+                          briefFont(), TextColour);
+    }
+    picture.clearClip();
+}
+
 void BriefWindow::printText(int x, int y, const std::string& text)
 {
     const std::pair<int, int> at{x, y};
@@ -356,29 +428,34 @@ void BriefWindow::printText(int x, int y, const std::string& text)
         shown->second = text;
     else
         m_shown.push_back({at, text});
-    // Each line is drawn once on a clean surface, so a line that grows keeps crisp letters and
-    // lines that stand close do not cover each other.
-    // A line wider than the window goes on below, and the upper lines under it move down with
-    // it; the lines at the foot of the window keep their places.
+
+    // Only the rows of the lines that changed or moved are drawn again (on a clean surface, so a
+    // line that grows keeps crisp letters), and only they are repainted.
     platform::gfx::Picture& picture = m_form.picture();
-    picture.clear(BackColour);
-    const int width = picture.width() - 2 * LineX;
-    const int footTop = picture.height() - 100;
-    auto lines = m_shown;
-    std::stable_sort(lines.begin(), lines.end(),
-                     [](const auto& a, const auto& b) { return a.first.second < b.first.second; });
-    int shift = 0;
-    for (const auto& [place, line] : lines) {
-        const bool upper = place.second < footTop;
-        const int top = place.second + (upper ? shift : 0);
-        const std::vector<std::string> parts = wrapToWidth(line, briefFont(), width);
-        for (std::size_t i = 0; i < parts.size(); ++i)
-            picture.print(place.first, top + static_cast<int>(i) * WrapStep, parts[i], briefFont(),
-                          TextColour);
-        if (upper)
-            shift += static_cast<int>(parts.size() - 1) * WrapStep;
+    std::vector<BriefLine> layout = layOutBriefing(m_shown, picture.width(), picture.height(), m_layout);
+    int first = picture.height();
+    int last = -1;
+    const auto include = [&](const BriefLine& line) {
+        const auto [top, bottom] = reach(line);
+        first = std::min(first, top);
+        last = std::max(last, bottom);
+    };
+    for (const BriefLine& line : layout) {
+        const auto before = std::find_if(m_layout.begin(), m_layout.end(),
+                                         [&](const BriefLine& old) { return old.place == line.place; });
+        if (before != m_layout.end() && before->top == line.top && before->rows == line.rows)
+            continue;
+        include(line);
+        if (before != m_layout.end())
+            include(*before);
     }
-    m_form.refresh();
+    m_layout = std::move(layout);
+    first = std::max(first, 0);
+    last = std::min(last, picture.height() - 1);
+    if (first > last)
+        return;
+    drawBriefing(picture, m_layout, first, last);
+    m_form.refresh(0, first, picture.width(), last - first + 1);
 }
 
 void BriefWindow::startEndMusic()

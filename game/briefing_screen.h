@@ -110,6 +110,28 @@ private:
 // wider than the line is cut); a text that fits is one line.
 std::vector<std::string> wrapToWidth(const std::string& text, const platform::gfx::Font& font, int width);
 
+// One printed line of the briefing as it stands on the window: where it was printed, the top of
+// its first row and its rows.
+struct BriefLine
+{
+    std::pair<int, int> place;
+    std::string text;
+    int top = 0;
+    std::vector<std::string> rows;
+};
+
+// Where the printed lines stand on a window of the given size: a line wider than the window goes
+// on below at its blanks, and the upper lines under it move down with it; the lines at the foot
+// of the window keep their places. A line that has only grown since `before` keeps the rows cut
+// before its last one.
+std::vector<BriefLine> layOutBriefing(const std::vector<std::pair<std::pair<int, int>, std::string>>& printed,
+                                      int windowWidth, int windowHeight,
+                                      const std::vector<BriefLine>& before = {});
+
+// Draws the lines onto the picture, in order, each on the surface as it is (clean, for crisp
+// letters), only where they touch the rows first..last; the rest of the picture is left alone.
+void drawBriefing(platform::gfx::Picture& picture, const std::vector<BriefLine>& lines, int first, int last);
+
 // The briefing window: 640 x 480, dark grey, yellow Arial Black text.
 class BriefWindow
 {
@@ -126,6 +148,9 @@ public:
 
     // Lets the window's events run while a tick waits (tests deliver the player's actions here).
     std::function<void()> pumpEvents;
+    // Waits up to the given milliseconds for window events and lets them run: the wait for the
+    // player once the texts are out (the program's clock uses it; a test's clock pumps instead).
+    std::function<void(platform::clock::Tick ms)> waitForEvents;
 
     BriefingSequence& sequence() { return m_sequence; }
     platform::ui::Form& form() { return m_form; }
@@ -139,8 +164,10 @@ private:
     platform::clock::Clock& m_clock;
     BriefingSequence m_sequence;
     platform::ui::Form m_form;
-    // What each line shows, by its place, so that a print of the same text is skipped.
+    // What each line shows, by its place, so that a print of the same text is skipped, and how
+    // the window shows them now.
     std::vector<std::pair<std::pair<int, int>, std::string>> m_shown;
+    std::vector<BriefLine> m_layout;
     bool m_closed = false;
 };
 

@@ -4,7 +4,6 @@
 
 #include "game/battle/battle_sheets.h"
 #include "game/battle/battle_state.h"
-#include "game/battle/battle_sheets.h"
 #include "game/game_state.h"
 #include "game/sound_bank.h"
 #include "platform/clock/clock.h"
@@ -36,9 +35,13 @@ struct Battle {
     SoundBank* sound = nullptr;         // effects and music; none in tests that need no sound
 
     // The window's side, as the frame sees it: where the cursor is, relative to the window (tests
-    // set their own; none reads as (0, 0)), and the event pump used while a text is held.
+    // set their own; none reads as (0, 0)), the event pump used while a text is typed, the wait
+    // for events while it is held (under the program's clock), and the window shown `GameScreen`
+    // anew each time it was drawn.
     std::function<CursorPoint()> cursorPos;
     std::function<void()> pumpEvents;
+    std::function<void(platform::clock::Tick ms)> waitForEvents;
+    std::function<void()> showGameScreen;
     // Told of every effect and music command the battle plays (tests record them).
     std::function<void(int n)> onSound;
     std::function<void(std::string_view cmd)> onMusic;

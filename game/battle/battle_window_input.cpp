@@ -6,6 +6,8 @@
 #include <QCursor>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace tolvar::battle {
 
 void connectBattleInput(platform::ui::Form& form, platform::ui::PictureBox& screen, Battle& battle)
@@ -23,9 +25,9 @@ void connectBattleInput(platform::ui::Form& form, platform::ui::PictureBox& scre
         const QPoint p = widget->mapFromGlobal(QCursor::pos());
         return {p.x(), p.y()};
     };
-    battle.pumpEvents = [&screen, &battle] {
-        screen.setPicture(battle.GameScreen);
-        platform::ui::doEvents();
+    battle.pumpEvents = [] { platform::ui::doEvents(); };
+    battle.waitForEvents = [](platform::clock::Tick ms) {
+        platform::ui::waitForEvents(static_cast<int>(std::min<platform::clock::Tick>(ms, 1000)));
     };
 }
 

@@ -8,8 +8,8 @@
 namespace tolvar::battle {
 
 // Keys typed on `form` and mouse events on `screen` reach the battle's input handlers; the frame
-// reads the cursor relative to `screen`, and a text held on screen shows `GameScreen` while it
-// lets events run.
+// reads the cursor relative to `screen`, and a text on screen lets the window's events run while
+// it is typed and waits for them while it is held.
 void connectBattleInput(platform::ui::Form& form, platform::ui::PictureBox& screen, Battle& battle);
 
 } // namespace tolvar::battle

@@ -2,7 +2,6 @@
 
 #include "game/battle/battle_form.h"
 #include "game/battle/battle_window_input.h"
-#include "game/battle/main_loop.h"
 #include "platform/ui/events.h"
 
 #include <utility>
@@ -22,13 +21,16 @@ Frmmain::Frmmain(Battle& battle, DriverHooks hooks)
     m_form.resize(ScreenWidth, ScreenHeight);
     m_gameScreen = std::make_unique<platform::ui::PictureBox>(m_form);
     m_gameScreen->move(0, 0, ScreenWidth, ScreenHeight);
+    // The picture box shows the battle's own `GameScreen`, repainted when a frame or a typed
+    // character was drawn into it; nothing is copied on the way.
+    m_gameScreen->usePicture(&m_battle.GameScreen);
+    m_battle.showGameScreen = [this] { m_gameScreen->refresh(); };
     m_form.onUnload = [this](bool&) { m_closed = true; };
     connectBattleInput(m_form, *m_gameScreen, m_battle);
 
     m_hooks.showWindow = [this] { showWindow(); };
     m_hooks.pumpEvents = [] { platform::ui::doEvents(); };
     m_hooks.programEnding = [this] { return m_closed || m_battle.state->EndProgram; };
-    m_hooks.frame = [this] { frame(); };
 }
 
 std::string Frmmain::Form_Load()
@@ -69,12 +71,6 @@ void Frmmain::showWindow()
     s.WindowTopTw = static_cast<long>(m_form.top()) * TwipsPerPixel;
     if (m_battle.GameScreen.width() != s.WindowWidthPx || m_battle.GameScreen.height() != s.WindowHeightPx)
         m_battle.GameScreen.resize(s.WindowWidthPx, s.WindowHeightPx);
-}
-
-void Frmmain::frame()
-{
-    MainLoop(m_battle);
-    m_gameScreen->setPicture(m_battle.GameScreen);
 }
 
 } // namespace tolvar::battle

@@ -32,7 +32,6 @@ public:
 
 private:
     void showWindow();
-    void frame();
 
     Battle& m_battle;
     DriverHooks m_hooks;

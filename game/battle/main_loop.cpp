@@ -20,12 +20,25 @@ namespace {
 constexpr long long EndTextFrame = 16711680;
 constexpr long long EndTextFill = 65535;
 
-// The frame starts from the clean map background.
+// The frame is composed on a picture as large as the map, whose size the camera keeps within.
 void beginFrame(Battle& battle)
 {
     BattleState& s = *battle.state;
     s.FrameStart = battle.clock.tickCount();
-    s.MainFrame = s.MainMap;
+    if (s.MainFrame.width() != s.MainMap.width() || s.MainFrame.height() != s.MainMap.height())
+        s.MainFrame.resize(s.MainMap.width(), s.MainMap.height());
+}
+
+// Only the view is ever shown, so only the view is composed: once the camera stands where this
+// frame shows it, the view rectangle starts from the clean map background, and whatever is drawn
+// outside it is dropped.
+void beginView(Battle& battle)
+{
+    BattleState& s = *battle.state;
+    const int w = battle.game.ViewWidth;
+    const int h = battle.game.ViewHeight;
+    s.MainFrame.setClip(s.CameraX, s.CameraY, w, h);
+    platform::gfx::bitBlt(s.MainFrame, s.CameraX, s.CameraY, w, h, s.MainMap, s.CameraX, s.CameraY);
 }
 
 // Where the cursor points on the map.
@@ -127,10 +140,13 @@ void showRequestedText(Battle& battle)
         return;
     FramePresentation frame{battle.clock,
                             battle.pumpEvents,
+                            battle.waitForEvents,
                             [&battle](const platform::gfx::Picture& view) {
                                 platform::gfx::stretchBlt(battle.GameScreen, 0, 0, battle.GameScreen.width(),
                                                           battle.GameScreen.height(), view, 0, 0,
                                                           view.width(), view.height());
+                                if (battle.showGameScreen)
+                                    battle.showGameScreen();
                             },
                             s.MainFrame,
                             s.MiniGet,
@@ -154,6 +170,8 @@ void presentFrame(Battle& battle)
     BattleState& s = *battle.state;
     platform::gfx::stretchBlt(battle.GameScreen, 0, 0, s.WindowWidthPx, s.WindowHeightPx, s.MainFrame,
                               s.CameraX, s.CameraY, battle.game.ViewWidth, battle.game.ViewHeight);
+    if (battle.showGameScreen)
+        battle.showGameScreen();
 }
 
 } // namespace
@@ -174,6 +192,7 @@ void MainLoop(Battle& battle)
         SoldiersPhase(battle);
         EnemyTerrainPhase(s);
         CameraPhase(battle);
+        beginView(battle);
         ObjectsPhase(battle);
         EnemiesPhase(battle);
         DeadSoldiersPhase(battle);
@@ -181,6 +200,7 @@ void MainLoop(Battle& battle)
         BulletsPhase(battle);
         troopAndDisplay(battle);
     } else {
+        beginView(battle);
         MenuPhase(battle);
     }
     showRequestedText(battle);

@@ -117,12 +117,14 @@ void ShowFrame(const ScreenTextRequest& request, FramePresentation& frame)
                       request.text[static_cast<std::size_t>(i - 1)], frameColour, fillColour);
     }
 
-    // Hold the complete text until acknowledged or timed out.
+    // Hold the complete text until acknowledged or timed out: the hold waits for the window's
+    // events, looking at the player's answer at most once a millisecond.
     frame.KeyAck = false;
     const platform::clock::Tick deadline = t0 + HoldMs;
     do {
         const platform::clock::Tick now = frame.clock.tickCount();
-        frame.clock.waitUntil(std::min(now + 1, std::max(deadline, now)), pump);
+        frame.clock.waitUntil(std::min(now + 1, std::max(deadline, now)));
+        frame.clock.waitForInput(deadline, pump, frame.waitForEvents);
     } while (!frame.KeyAck && frame.clock.tickCount() < deadline);
 
     frame.WaitKey = false;

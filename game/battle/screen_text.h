@@ -36,6 +36,9 @@ struct FramePresentation
 {
     platform::clock::Clock& clock;
     std::function<void()> pumpEvents; // lets window events run; a key or click sets KeyAck
+    // Waits up to the given milliseconds for window events and lets them run (the hold's wait for
+    // the player under the program's clock; a test's clock pumps instead).
+    std::function<void(platform::clock::Tick ms)> waitForEvents = {};
     // Shows a view-sized picture on the window (stretched onto `GameScreen`).
     std::function<void(const platform::gfx::Picture& view)> present;
     const platform::gfx::Picture& MainFrame;

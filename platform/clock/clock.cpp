@@ -2,20 +2,39 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cerrno>
 #include <chrono>
+#include <ctime>
 #include <thread>
 
 namespace platform::clock {
 
 namespace {
 
-// Longest sleep between two polls: short enough that a wait ends well within a millisecond of
-// its tick, long enough that a waiting loop leaves the processor idle.
-constexpr std::chrono::microseconds kPollSleep{500};
-
 std::atomic<Clock*> g_installed{nullptr};
 
+// Sleeps until the monotonic clock reads `tick` milliseconds, in one sleep to that absolute
+// deadline (a signal that cuts it short sleeps again to the same deadline).
+void sleepUntil(Tick tick)
+{
+#if defined(__unix__) && defined(CLOCK_MONOTONIC)
+    // steady_clock reads CLOCK_MONOTONIC here, so the tick is a deadline on that clock.
+    const timespec due{static_cast<time_t>(tick / 1000), static_cast<long>(tick % 1000) * 1'000'000L};
+    while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &due, nullptr) == EINTR) {
+    }
+#else
+    std::this_thread::sleep_until(std::chrono::steady_clock::time_point(std::chrono::milliseconds(tick)));
+#endif
+}
+
 } // namespace
+
+void Clock::waitForInput(Tick, const std::function<void()>& pumpEvents, const std::function<void(Tick)>&)
+{
+    if (pumpEvents) {
+        pumpEvents();
+    }
+}
 
 Tick SystemClock::tickCount()
 {
@@ -25,17 +44,21 @@ Tick SystemClock::tickCount()
 
 void SystemClock::waitUntil(Tick tick, const std::function<void()>& whileWaiting)
 {
-    using namespace std::chrono;
-    for (;;) {
-        if (whileWaiting) {
-            whileWaiting();
-        }
-        const auto now = steady_clock::now();
-        const auto due = steady_clock::time_point(milliseconds(tick));
-        if (now >= due) {
-            return;
-        }
-        std::this_thread::sleep_for(std::min<steady_clock::duration>(kPollSleep, due - now));
+    if (tickCount() < tick) {
+        sleepUntil(tick);
+    }
+    if (whileWaiting) {
+        whileWaiting();
+    }
+}
+
+void SystemClock::waitForInput(Tick tick, const std::function<void()>& pumpEvents,
+                               const std::function<void(Tick)>& waitForEvents)
+{
+    if (waitForEvents) {
+        waitForEvents(std::max<Tick>(0, tick - tickCount()));
+    } else {
+        waitUntil(tick, pumpEvents);
     }
 }
 

@@ -14,17 +14,28 @@ public:
     virtual ~Clock() = default;
     // Milliseconds from a monotonic clock.
     virtual Tick tickCount() = 0;
-    // Returns once tickCount() >= tick. Calls `whileWaiting` (the event pump) between polls, at
-    // least once, and yields the processor between polls so that a waiting loop costs next to
-    // nothing. A tick already reached returns at once after one call of `whileWaiting`.
+    // Returns once tickCount() >= tick, calling `whileWaiting` (the event pump) once on the way: a
+    // paced loop wakes once per turn. A tick already reached returns at once after that one call.
     virtual void waitUntil(Tick tick, const std::function<void()>& whileWaiting = {}) = 0;
+    // Waits for the player: lets window events run, waiting for them until `tick` at the latest,
+    // and returns once some have run. `waitForEvents(ms)` waits up to ms for events and runs them.
+    // A clock that does not run by itself (the tests' clocks) cannot wait for events: it calls
+    // `pumpEvents` once and lets no time pass, since in a test nothing arrives but what the test
+    // delivers there; loops that wait for the player therefore pace their turns with waitUntil too.
+    virtual void waitForInput(Tick tick, const std::function<void()>& pumpEvents,
+                              const std::function<void(Tick ms)>& waitForEvents);
 };
 
-// The real clock: std::chrono::steady_clock; sleeps well under a millisecond between polls.
+// The real clock: std::chrono::steady_clock. A wait is one sleep to an absolute deadline on the
+// monotonic clock; `whileWaiting` runs at its end, so the input that came while it slept is seen.
 class SystemClock final : public Clock {
 public:
     Tick tickCount() override;
     void waitUntil(Tick tick, const std::function<void()>& whileWaiting = {}) override;
+    // Calls `waitForEvents` once with the milliseconds left (0 when the tick has passed); without
+    // one, pumps once and sleeps to the tick.
+    void waitForInput(Tick tick, const std::function<void()>& pumpEvents,
+                      const std::function<void(Tick ms)>& waitForEvents) override;
 };
 
 // A clock for tests: time moves only when told; waitUntil jumps to the tick it waits for

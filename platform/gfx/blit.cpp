@@ -4,6 +4,10 @@
 #include <cstring>
 #include <vector>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace platform::gfx {
 
 Rgb fromBgrValue(long long value)
@@ -23,20 +27,22 @@ struct ClippedCopy
     int x, y, w, h, sx, sy;
 };
 
-// Clips one axis: the run of `size` pixels from `src` onto `dst`; false when nothing is left.
-bool clipAxis(long long& dst, long long& src, long long& size, long long dstLimit, long long srcLimit)
+// Clips one axis: the run of `size` pixels from `src` (inside 0..srcEnd) onto `dst` (inside
+// dstStart..dstEnd); false when nothing is left.
+bool clipAxis(long long& dst, long long& src, long long& size, long long dstStart, long long dstEnd,
+              long long srcEnd)
 {
     if (src < 0) {
         dst -= src;
         size += src;
         src = 0;
     }
-    if (dst < 0) {
-        src -= dst;
-        size += dst;
-        dst = 0;
+    if (dst < dstStart) {
+        src += dstStart - dst;
+        size -= dstStart - dst;
+        dst = dstStart;
     }
-    size = std::min({size, dstLimit - dst, srcLimit - src});
+    size = std::min({size, dstEnd - dst, srcEnd - src});
     return size > 0;
 }
 
@@ -46,9 +52,10 @@ bool clip(const Picture& dst, int x, int y, int w, int h, const Picture& src, in
     if (dst.isNull() || src.isNull() || w <= 0 || h <= 0) {
         return false;
     }
+    const Rect area = dst.drawArea();
     long long cx = x, cy = y, cw = w, ch = h, csx = sx, csy = sy;
-    if (!clipAxis(cx, csx, cw, dst.width(), src.width()) ||
-        !clipAxis(cy, csy, ch, dst.height(), src.height())) {
+    if (!clipAxis(cx, csx, cw, area.x, static_cast<long long>(area.x) + area.w, src.width()) ||
+        !clipAxis(cy, csy, ch, area.y, static_cast<long long>(area.y) + area.h, src.height())) {
         return false;
     }
     out = {static_cast<int>(cx), static_cast<int>(cy),  static_cast<int>(cw),
@@ -63,6 +70,51 @@ inline void combineRow(std::uint32_t* __restrict d, const std::uint32_t* __restr
     for (int i = 0; i < n; ++i) {
         d[i] = combine(d[i], s[i]);
     }
+}
+
+// The usual stretch of the battle's view onto its window: every source pixel becomes a 2 x 2 block.
+// Taken only when the whole rectangle lies inside the source and the destination's drawing area,
+// where it gives exactly what the general nearest-pixel path gives: each source row is written
+// once, doubled, and its second row is a copy of the first.
+bool stretchDouble(Picture& dst, int x, int y, int w, int h, const Picture& src, int sx, int sy, int sw,
+                   int sh)
+{
+    if (static_cast<long long>(w) != 2LL * sw || static_cast<long long>(h) != 2LL * sh) {
+        return false;
+    }
+    const Rect area = dst.drawArea();
+    const long long right = static_cast<long long>(x) + w;
+    const long long bottom = static_cast<long long>(y) + h;
+    if (x < area.x || y < area.y || right > static_cast<long long>(area.x) + area.w ||
+        bottom > static_cast<long long>(area.y) + area.h || sx < 0 || sy < 0 ||
+        static_cast<long long>(sx) + sw > src.width() || static_cast<long long>(sy) + sh > src.height()) {
+        return false;
+    }
+    uchar* dstBits = dst.image().bits();
+    const uchar* srcBits = src.image().constBits();
+    const qsizetype dstStride = dst.image().bytesPerLine();
+    const qsizetype srcStride = src.image().bytesPerLine();
+    const size_t rowBytes = static_cast<size_t>(w) * 4;
+    for (int row = 0; row < sh; ++row) {
+        const auto* __restrict s =
+            reinterpret_cast<const std::uint32_t*>(srcBits + (sy + row) * srcStride) + sx;
+        auto* __restrict d = reinterpret_cast<std::uint32_t*>(dstBits + (y + 2 * row) * dstStride) + x;
+        int i = 0;
+#if defined(__SSE2__)
+        // Four source pixels at a time, each written twice.
+        for (; i + 4 <= sw; i += 4) {
+            const __m128i four = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + i));
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(d + 2 * i), _mm_unpacklo_epi32(four, four));
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(d + 2 * i + 4), _mm_unpackhi_epi32(four, four));
+        }
+#endif
+        for (; i < sw; ++i) {
+            d[2 * i] = s[i];
+            d[2 * i + 1] = s[i];
+        }
+        std::memcpy(reinterpret_cast<uchar*>(d) + dstStride, d, rowBytes);
+    }
+    return true;
 }
 
 } // namespace
@@ -113,15 +165,19 @@ void stretchBlt(Picture& dst, int x, int y, int w, int h, const Picture& src, in
         bitBlt(dst, x, y, w, h, src, sx, sy, RasterOp::Copy);
         return;
     }
+    if (stretchDouble(dst, x, y, w, h, src, sx, sy, sw, sh)) {
+        return;
+    }
     // Destination pixel i of a run of n takes the source pixel under its centre.
     auto sourceOf = [](long long i, long long n, long long sourceStart, long long sourceLength) {
         return sourceStart + ((2 * i + 1) * sourceLength) / (2 * n);
     };
 
-    const long long firstCol = std::max(0LL, -static_cast<long long>(x));
-    const long long endCol = std::min(static_cast<long long>(w), static_cast<long long>(dst.width()) - x);
-    const long long firstRow = std::max(0LL, -static_cast<long long>(y));
-    const long long endRow = std::min(static_cast<long long>(h), static_cast<long long>(dst.height()) - y);
+    const Rect area = dst.drawArea();
+    const long long firstCol = std::max(0LL, static_cast<long long>(area.x) - x);
+    const long long endCol = std::min(static_cast<long long>(w), static_cast<long long>(area.x) + area.w - x);
+    const long long firstRow = std::max(0LL, static_cast<long long>(area.y) - y);
+    const long long endRow = std::min(static_cast<long long>(h), static_cast<long long>(area.y) + area.h - y);
     if (firstCol >= endCol || firstRow >= endRow) {
         return;
     }

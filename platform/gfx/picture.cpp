@@ -108,6 +108,33 @@ void Picture::clear(Rgb colour)
     }
 }
 
+void Picture::setClip(int x, int y, int w, int h)
+{
+    m_clipped = true;
+    m_clip = {x, y, std::max(w, 0), std::max(h, 0)};
+}
+
+void Picture::clearClip()
+{
+    m_clipped = false;
+}
+
+Rect Picture::drawArea() const
+{
+    if (!m_clipped) {
+        return {0, 0, width(), height()};
+    }
+    const long long left = std::max<long long>(m_clip.x, 0);
+    const long long top = std::max<long long>(m_clip.y, 0);
+    const long long right = std::min<long long>(static_cast<long long>(m_clip.x) + m_clip.w, width());
+    const long long bottom = std::min<long long>(static_cast<long long>(m_clip.y) + m_clip.h, height());
+    if (left >= right || top >= bottom) {
+        return {0, 0, 0, 0};
+    }
+    return {static_cast<int>(left), static_cast<int>(top), static_cast<int>(right - left),
+            static_cast<int>(bottom - top)};
+}
+
 Rgb Picture::pixel(int x, int y) const
 {
     if (x < 0 || y < 0 || x >= width() || y >= height()) {
@@ -119,7 +146,8 @@ Rgb Picture::pixel(int x, int y) const
 
 void Picture::setPixel(int x, int y, Rgb colour)
 {
-    if (x < 0 || y < 0 || x >= width() || y >= height()) {
+    const Rect area = drawArea();
+    if (x < area.x || y < area.y || x >= area.x + area.w || y >= area.y + area.h) {
         return;
     }
     reinterpret_cast<std::uint32_t*>(m_image.scanLine(y))[x] = stored(colour);
@@ -130,10 +158,11 @@ void Picture::fillBox(int x1, int y1, int x2, int y2, Rgb colour)
     if (isNull()) {
         return;
     }
-    const int left = std::max(std::min(x1, x2), 0);
-    const int right = std::min(std::max(x1, x2), width() - 1);
-    const int top = std::max(std::min(y1, y2), 0);
-    const int bottom = std::min(std::max(y1, y2), height() - 1);
+    const Rect area = drawArea();
+    const int left = std::max(std::min(x1, x2), area.x);
+    const int right = std::min(std::max(x1, x2), area.x + area.w - 1);
+    const int top = std::max(std::min(y1, y2), area.y);
+    const int bottom = std::min(std::max(y1, y2), area.y + area.h - 1);
     if (left > right || top > bottom) {
         return;
     }
@@ -171,30 +200,34 @@ void Picture::line(int x1, int y1, int x2, int y2, Rgb colour)
     const Wide minorStart = xMajor ? y1 : x1;
     const Wide majorDelta = xMajor ? dx : dy;
     const Wide minorDelta = xMajor ? dy : dx;
-    const Wide majorSize = xMajor ? width() : height();
-    const Wide minorSize = xMajor ? height() : width();
+    const Rect area = drawArea();
+    const Wide majorLow = xMajor ? area.x : area.y;
+    const Wide majorHigh = majorLow + (xMajor ? area.w : area.h) - 1;
+    const Wide minorLow = xMajor ? area.y : area.x;
+    const Wide minorHigh = minorLow + (xMajor ? area.h : area.w) - 1;
     const Wide steps = majorDelta < 0 ? -majorDelta : majorDelta;
     const int direction = majorDelta < 0 ? -1 : 1;
 
-    // Only the steps whose major coordinate lies inside the picture.
+    // Only the steps whose major coordinate lies inside the drawing area.
     Wide first = 0;
     Wide last = steps;
     if (direction > 0) {
-        first = std::max(first, -majorStart);
-        last = std::min(last, majorSize - 1 - majorStart);
+        first = std::max(first, majorLow - majorStart);
+        last = std::min(last, majorHigh - majorStart);
     } else {
-        first = std::max(first, majorStart - (majorSize - 1));
-        last = std::min(last, majorStart);
+        first = std::max(first, majorStart - majorHigh);
+        last = std::min(last, majorStart - majorLow);
     }
+    const std::uint32_t value = stored(colour);
     for (Wide t = first; t <= last; ++t) {
         const Wide major = majorStart + direction * t;
         const Wide minor = steps == 0 ? minorStart : minorStart + roundedQuotient(t * minorDelta, steps);
-        if (minor < 0 || minor >= minorSize) {
+        if (minor < minorLow || minor > minorHigh) {
             continue;
         }
         const int px = static_cast<int>(xMajor ? major : minor);
         const int py = static_cast<int>(xMajor ? minor : major);
-        setPixel(px, py, colour);
+        reinterpret_cast<std::uint32_t*>(m_image.scanLine(py))[px] = value;
     }
 }
 
@@ -230,6 +263,10 @@ void Picture::print(int x, int y, std::string_view text, const Font& font, Rgb c
         return;
     }
     QPainter painter(&m_image);
+    if (m_clipped) {
+        const Rect area = drawArea();
+        painter.setClipRect(QRect(area.x, area.y, area.w, area.h));
+    }
     painter.setRenderHint(QPainter::TextAntialiasing, false);
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setFont(resolved.font);

@@ -37,6 +37,14 @@ struct Font {
     bool bold = false;
 };
 
+// A rectangle of pixels: its top-left corner and its size.
+struct Rect {
+    int x = 0;
+    int y = 0;
+    int w = 0;
+    int h = 0;
+};
+
 class Picture {
 public:
     Picture() = default;
@@ -49,6 +57,14 @@ public:
     // New size; the pixels that fit are kept, new ones take `fill`.
     void resize(int width, int height, Rgb fill = kBlack);
     void clear(Rgb colour = kBlack);
+
+    // Limits drawing into the picture (blits and stretches into it, boxes, lines, text, pixels)
+    // to the w x h rectangle at (x, y): what falls outside is dropped, as outside the picture.
+    // clear(), resize() and reading pixels still reach the whole picture. clearClip() lifts it.
+    void setClip(int x, int y, int w, int h);
+    void clearClip();
+    // Where drawing lands: the whole picture, or the part of it inside the clip rectangle.
+    Rect drawArea() const;
 
     // kInvalidColour outside the picture.
     Rgb pixel(int x, int y) const;
@@ -74,6 +90,8 @@ public:
 
 private:
     QImage m_image;  // always Format_RGB32 when not null
+    bool m_clipped = false;
+    Rect m_clip;
 };
 
 // Copies the w x h rectangle at (sx, sy) of `src` to (x, y) of `dst` with the raster operation.

@@ -153,18 +153,28 @@ private:
 class Form::Window : public QWidget
 {
 public:
-    explicit Window(Form* owner) : m_owner(owner) { setMouseTracking(true); }
+    explicit Window(Form* owner) : m_owner(owner)
+    {
+        setMouseTracking(true);
+        // The paint event covers every pixel itself: the picture where it lies, the back colour
+        // elsewhere, so the toolkit does not fill the window first.
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    }
     void forget() { m_owner = nullptr; }
 
 protected:
     void paintEvent(QPaintEvent* event) override
     {
-        if (m_owner == nullptr || m_owner->m_picture.isNull()) {
-            return;
-        }
         QPainter painter(this);
-        const QRect part = event->rect().intersected(m_owner->m_picture.image().rect());
+        const QRect dirty = event->rect();
+        const bool picture = m_owner != nullptr && !m_owner->m_picture.isNull();
+        const QRect part = picture ? dirty.intersected(m_owner->m_picture.image().rect()) : QRect();
+        const QColor back = palette().color(QPalette::Window);
+        for (const QRect& r : QRegion(dirty) - QRegion(part)) {
+            painter.fillRect(r, back);
+        }
         if (!part.isEmpty()) {
+            // The picture's format is the window system's (32-bit RGB): a plain copy.
             painter.drawImage(part.topLeft(), m_owner->m_picture.image(), part);
         }
     }
@@ -412,6 +422,13 @@ void Form::refresh()
 {
     if (m_window) {
         m_window->update();
+    }
+}
+
+void Form::refresh(int x, int y, int width, int height)
+{
+    if (m_window) {
+        m_window->update(x, y, width, height);
     }
 }
 

@@ -60,6 +60,8 @@ public:
     // surface); null by default. Call refresh() after drawing into it.
     gfx::Picture& picture() { return m_picture; }
     void refresh();
+    // Repaints only a rectangle of the client area.
+    void refresh(int x, int y, int width, int height);
 
     // Event procedures of the form.
     std::function<void()> onLoad;

@@ -77,10 +77,11 @@ protected:
         const QRect dirty = event->rect();
         const QRect inside = contentsRect();
         const QColor back = palette().color(QPalette::Window);
-        if (m_owner == nullptr || m_owner->m_picture.isNull()) {
+        if (m_owner == nullptr || m_owner->picture().isNull()) {
             painter.fillRect(dirty, back);
         } else {
-            const QImage& image = m_owner->m_picture.image();
+            // The picture's format is the window system's (32-bit RGB): a plain copy.
+            const QImage& image = m_owner->picture().image();
             const QRect shown = QRect(inside.topLeft(), image.size()).intersected(inside);
             const QRegion rest = QRegion(dirty) - QRegion(shown);
             for (const QRect& r : rest) {
@@ -166,18 +167,27 @@ PictureBox::Canvas* PictureBox::canvas() const
 
 void PictureBox::setPicture(const gfx::Picture& picture)
 {
-    m_picture = picture;
-    if (m_autoSize && !m_picture.isNull()) {
-        resize(m_picture.width() + 2 * (canvas() ? canvas()->frameWidth() : 0),
-               m_picture.height() + 2 * (canvas() ? canvas()->frameWidth() : 0));
+    gfx::Picture& shown = this->picture();
+    if (&picture != &shown) {
+        shown = picture;
+    }
+    if (m_autoSize && !shown.isNull()) {
+        resize(shown.width() + 2 * (canvas() ? canvas()->frameWidth() : 0),
+               shown.height() + 2 * (canvas() ? canvas()->frameWidth() : 0));
     }
     refresh();
 }
 
 void PictureBox::setPicture(gfx::Picture&& picture)
 {
-    m_picture = std::move(picture);
-    setPicture(m_picture);
+    this->picture() = std::move(picture);
+    setPicture(this->picture());
+}
+
+void PictureBox::usePicture(gfx::Picture* picture)
+{
+    m_shown = picture != nullptr ? picture : &m_picture;
+    refresh();
 }
 
 bool PictureBox::loadPicture(const std::string& path)
@@ -194,7 +204,7 @@ void PictureBox::setAutoSize(bool autoSize)
 {
     m_autoSize = autoSize;
     if (autoSize) {
-        setPicture(m_picture);
+        setPicture(picture());
     }
 }
 

@@ -14,8 +14,12 @@ public:
     // The retained picture, drawn with its top-left corner at the box's top-left corner. The
     // picture keeps its own size: resizing the box does not resize the picture, and what the
     // picture does not cover shows the back colour. After drawing into it, call refresh().
-    gfx::Picture& picture() { return m_picture; }
-    const gfx::Picture& picture() const { return m_picture; }
+    gfx::Picture& picture() { return *m_shown; }
+    const gfx::Picture& picture() const { return *m_shown; }
+    // Shows `picture`, which the program keeps and draws into, instead of the box's own: nothing
+    // is copied, and picture() is that picture from then on. Call refresh() after drawing into it.
+    // It must outlive its showing; nullptr returns to the box's own picture.
+    void usePicture(gfx::Picture* picture);
     // Replaces the picture (and repaints); with auto-size on the box takes the picture's size.
     void setPicture(const gfx::Picture& picture);
     void setPicture(gfx::Picture&& picture);
@@ -52,6 +56,7 @@ private:
     Canvas* canvas() const;
 
     gfx::Picture m_picture;
+    gfx::Picture* m_shown = &m_picture; // the box's own picture or the program's
     bool m_autoSize = false;
 };
 

@@ -512,7 +512,7 @@ TEST(DemoHarlowBridge, WadingAcrossAboveTheBridgeFlanksTheGunnerAndTheDumpCanBeB
     b.playOpening();
     b.walkTo(15, 12);
     b.walkTo(20, 12);
-    EXPECT_TRUE(b.fireAt("02,23,12")) << "the gunner, from his side";
+    EXPECT_TRUE(b.fireAt("02,24,12")) << "the gunner, from his side";
     b.walkTo(23, 14);
     EXPECT_TRUE(b.fireAt("02,29,11"));
     EXPECT_TRUE(b.fireAt("02,22,18")) << "the bank patrol";
@@ -534,7 +534,7 @@ TEST(DemoHarlowBridge, GunnerSweepsTheBridgeInBurstsAndStartsOver)
 {
     DemoBattle b(Missions[1]);
     b.playOpening();
-    const int gunner = b.enemy("02,23,12");
+    const int gunner = b.enemy("02,24,12");
     int overTheBridge = 0;
     int restarts = 0;
     int previousTick = 0;
@@ -554,22 +554,47 @@ TEST(DemoHarlowBridge, GunnerSweepsTheBridgeInBurstsAndStartsOver)
     }
     EXPECT_GT(overTheBridge, 20) << "his bursts sweep the bridge";
     EXPECT_GE(restarts, 1) << "the sweep starts again after its last burst";
-    EXPECT_LT(std::abs(b.s().Dolls[gunner].X - 450), 20) << "he stays in his nest";
+    EXPECT_LT(std::abs(b.s().Dolls[gunner].X - 470), 20) << "he stays in his nest";
     EXPECT_EQ(b.s().TroopCount, 5) << "the troop waits out of his reach";
+}
+
+// The leader's advice: wait for a gap in the gunner's fire, then run. The near end of the bridge
+// is where the squad waits, so his bursts must die on the planks before they reach it.
+TEST(DemoHarlowBridge, TheSquadWaitsAtTheBridgeEndUnharmedAndCrossesInAGap)
+{
+    DemoBattle b(Missions[1]);
+    b.playOpening();
+    const DollRecord& gunner = b.s().Dolls[b.enemy("02,24,12")];
+    b.walkTo(16, 15);
+    int bursts = 0;
+    for (int f = 0; f < 600 && b.s().TroopCount == 5; ++f) {
+        const bool firing = gunner.Firing;
+        b.h.frames();
+        bursts += firing && !gunner.Firing;
+    }
+    EXPECT_EQ(b.s().TroopCount, 5) << "a burst reached the squad at the bridge end";
+    EXPECT_GE(bursts, 4) << "the squad watched his bursts go by";
+
+    while (!gunner.Firing)
+        b.h.frames();
+    while (gunner.Firing)
+        b.h.frames();
+    b.walkTo(20, 15);
+    EXPECT_EQ(b.s().TroopCount, 5) << "the squad ran across in the gap";
 }
 
 TEST(DemoHarlowBridge, GunnerTurnsOnTheTroopOnceItCrossesAndTheDumpWinsTheMission)
 {
     DemoBattle b(Missions[1]);
     b.playOpening();
-    const int gunner = b.enemy("02,23,12");
+    const int gunner = b.enemy("02,24,12");
     b.leaderTo(20, 15);
     b.h.frames(3);
     EXPECT_EQ(b.s().Dolls[gunner].AiName, "gunner_alert");
     EXPECT_TRUE(b.s().Dolls[gunner].ScriptedFire) << "he shouts and takes a moment to turn";
-    b.h.frames(20);
+    b.h.frames(30);
     EXPECT_FALSE(b.s().Dolls[gunner].ScriptedFire);
-    b.shootEnemy("02,23,12");
+    b.shootEnemy("02,24,12");
     b.h.frames(60);
     EXPECT_TRUE(b.shown("The gunner is down. Move up!"));
 
@@ -583,13 +608,42 @@ TEST(DemoHarlowBridge, GunnerTurnsOnTheTroopOnceItCrossesAndTheDumpWinsTheMissio
     EXPECT_TRUE(b.shown("The fuel dump is burning. Good work!"));
 }
 
+// The alarm may catch the gunner stepping out of his nest onto the cell that starts his sweep
+// again: he shouts once, gets back in and turns his fire on the squad from there.
+TEST(DemoHarlowBridge, AnAlarmThatCatchesTheGunnerSteppingAsideSendsHimBackToHisNest)
+{
+    DemoBattle b(Missions[1]);
+    b.playOpening();
+    const DollRecord& gunner = b.s().Dolls[b.enemy("02,24,12")];
+    auto cell = [&] {
+        return std::pair{static_cast<int>(gunner.X) / 20 + 1, static_cast<int>(gunner.Y) / 20 + 1};
+    };
+    for (int f = 0; f < 2000 && cell() != std::pair{24, 13}; ++f)
+        b.h.frames();
+    ASSERT_EQ(cell(), (std::pair{24, 13})) << "he steps aside at the end of his sweep";
+
+    int shouts = 0;
+    bool shown = false;
+    b.h.whileTextShown = [&] { shown = true; };
+    b.leaderTo(20, 15);
+    for (int f = 0; f < 60; ++f) {
+        b.h.frames();
+        shouts += shown;
+        shown = false;
+    }
+    EXPECT_EQ(shouts, 1);
+    EXPECT_EQ(gunner.AiName, "gunner_alert");
+    EXPECT_FALSE(gunner.ScriptedFire) << "he has turned his fire on the squad";
+    EXPECT_LT(std::hypot(gunner.X - 470, gunner.Y - 230), 5) << "from his nest";
+}
+
 // Once his moment of surprise has passed, the alerted gunner fires at a squad near him within a
 // shot's countdown, whatever his sweep was doing when the alert came.
 TEST(DemoHarlowBridge, AlertedGunnerFiresAtSoldiersNearHimWithinAShotsCountdown)
 {
     DemoBattle b(Missions[1]);
     b.playOpening();
-    const int gunner = b.enemy("02,23,12");
+    const int gunner = b.enemy("02,24,12");
     b.h.frames(100); // into his sweep of the bridge
     b.leaderTo(20, 15);
     b.h.frames(3);
@@ -710,6 +764,42 @@ TEST(DemoIronwoodDepot, ThePlansSetOffTheChargesWakeTheDepotAndWinAtTheHelicopte
     b.playToTheEnd();
     EXPECT_TRUE(b.h.game.MissionWon);
     EXPECT_TRUE(b.shown("The helicopter lifts off with the plans!"));
+}
+
+TEST(DemoIronwoodDepot, TheNorthDoorLeadsInAndTheSquadCarriesThePlansRoundToTheHelicopter)
+{
+    DemoBattle b(Missions[3]);
+    b.playOpening();
+    b.walkTo(14, 10);
+    b.walkTo(14, 4);
+    b.walkTo(27, 3);
+    EXPECT_TRUE(b.fireAt("03,33,03")) << "the door guard, down the road";
+    b.walkTo(31, 3);
+    b.walkTo(31, 9); // through the north door, between the barracks and the containers
+    EXPECT_TRUE(b.fireAt("03,22,12")) << "the yard patrol, as he passes";
+    b.walkTo(31, 10);
+    EXPECT_TRUE(b.fireAt("04,28,10")) << "a sleeper";
+    b.walkTo(29, 10);
+    EXPECT_TRUE(b.fireAt("04,24,10")) << "the other sleeper";
+    b.walkTo(28, 11);
+    EXPECT_TRUE(b.fireAt("02,30,18"));
+    b.walkTo(28, 21);
+    EXPECT_TRUE(b.fireAt("04,27,27")) << "the sleeper by the charges";
+    b.walkTo(29, 25);
+    EXPECT_TRUE(b.fireAt("02,35,28"));
+    b.walkTo(31, 23);
+    EXPECT_TRUE(b.fireAt("03,37,23")) << "the office guard, through its door";
+    b.walkTo(38, 23);
+    EXPECT_TRUE(b.shown("Got the plans! Charges set, run!"));
+    // Out by the north door again (the gate belongs to the sniper) and round by the road.
+    const std::pair<int, int> wayBack[] = {{31, 23}, {28, 21}, {28, 11}, {31, 10}, {31, 6}, {31, 3},
+                                           {27, 3},  {14, 3},  {14, 11}, {6, 11},  {6, 30}};
+    for (auto [x, y] : wayBack)
+        b.walkTo(x, y);
+    b.playToTheEnd();
+    EXPECT_TRUE(b.h.game.MissionWon);
+    EXPECT_TRUE(b.shown("The helicopter lifts off with the plans!"));
+    EXPECT_GE(b.s().TroopCount, 4);
 }
 
 } // namespace

@@ -46,10 +46,11 @@ std::string fileBytes(const fs::path& path)
     return bytes.str();
 }
 
-// The skirmish fixture with the real sheets, a named squad of mixed ranks and three tracks.
+// The skirmish fixture (or another mission) with the real sheets, a named squad of mixed ranks and three
+// tracks.
 struct Skirmish : FrameHarness
 {
-    Skirmish()
+    explicit Skirmish(const std::string& fixture = "golden_skirmish.cfm")
     {
         const std::string grafico = GraficoFolder.string() + "/";
         loadError = loadBattleSheets(battle.sheets, grafico);
@@ -63,7 +64,7 @@ struct Skirmish : FrameHarness
         for (int k = 1; k <= 3; ++k)
             game.TrackAvail[k] = "on";
         game.CurrentTrack = 2;
-        start(fileBytes(battle_test::fixturePath("golden_skirmish.cfm")));
+        start(fileBytes(battle_test::fixturePath(fixture)));
     }
 
     // A button held for one frame: the frame acts on the order, then the button is let go.
@@ -250,6 +251,21 @@ TEST_F(GoldenFrames, MenuOpening)
     b.frames(6);
     ASSERT_EQ(b.s().MenuStage, "16");
     expectGolden(b.battle.GameScreen, "menu_opening");
+}
+
+// The first frame of a squad that starts in the map's far corner: the camera, placed around the
+// leader by the load, jumps back inside the map, and the enemy by the view's top edge shows only
+// its lower half.
+TEST_F(GoldenFrames, CameraJumpAtTheMapCorner)
+{
+    battle = std::make_unique<Skirmish>("golden_edge.cfm");
+    ASSERT_EQ(battle->loadError, "");
+    Skirmish& b = *battle;
+    ASSERT_GT(b.s().CameraX, 300); // around the leader, beyond the map's last view
+    b.frames(1);
+    ASSERT_EQ(b.s().CameraX, 180);
+    ASSERT_EQ(b.s().CameraY, 260);
+    expectGolden(b.battle.GameScreen, "edge_jump");
 }
 
 } // namespace

@@ -1,4 +1,5 @@
-// The frame as a whole: the end of the mission, the music's start and the in-game menu.
+// The frame as a whole: what it composes, the end of the mission, the music's start and the
+// in-game menu.
 
 #include "frame_harness.h"
 #include "sprite_test_sheets.h"
@@ -64,6 +65,61 @@ protected:
     FrameHarness h;
     std::string shownText;
 };
+
+// Only the view is composed, once the camera stands where the frame shows it: the view shows the
+// map and the figures in it, and nothing of the frame's picture outside the view is touched, the
+// figures there included. The squad starts in the map's far corner, so the camera jumps back
+// inside the map in the first frame; then the same with the menu open.
+TEST(FrameComposition, OnlyTheViewIsComposedWhereTheCameraEndsUp)
+{
+    FrameHarness h;
+    platform::gfx::Picture tiles = h.battle.sheets.MPP;
+    h.battle.sheets = sprite_test::makeSheets();
+    h.battle.sheets.MPP = tiles;
+    MissionText m;
+    m.troop = battle_test::troopAt(23, 23, 3);
+    m.enemies = {"01,05,05,None,0", "01,15,14,None,0"}; // far off the view; across its top edge
+    h.start(m);
+    BattleState& s = h.s();
+    constexpr platform::gfx::Rgb Marker = 0xABCDEF;
+    const auto markFrame = [&] {
+        s.MainFrame = platform::gfx::Picture(s.MainMap.width(), s.MainMap.height(), Marker);
+    };
+    const auto expectOnlyTheView = [&] {
+        long markedInView = 0, touchedOutside = 0;
+        for (int y = 0; y < s.MainFrame.height(); ++y) {
+            for (int x = 0; x < s.MainFrame.width(); ++x) {
+                const bool inView =
+                    x >= s.CameraX && x < s.CameraX + 320 && y >= s.CameraY && y < s.CameraY + 240;
+                const bool marked = s.MainFrame.pixel(x, y) == Marker;
+                markedInView += inView && marked;
+                touchedOutside += !inView && !marked;
+            }
+        }
+        EXPECT_EQ(markedInView, 0);
+        EXPECT_EQ(touchedOutside, 0);
+    };
+
+    ASSERT_GT(s.CameraX, 300);
+    markFrame();
+    h.frames(1);
+    ASSERT_EQ(s.CameraX, 180);
+    ASSERT_EQ(s.CameraY, 260);
+    {
+        SCOPED_TRACE("camera jump");
+        expectOnlyTheView();
+    }
+    // The enemy across the edge shows its lower part.
+    EXPECT_EQ(s.MainFrame.pixel(286, 262) & 0xFFFF00u, sprite_test::cellColour(sprite_test::SPP, 1, 0));
+
+    h.key(Esc);
+    h.frames(1);
+    ASSERT_TRUE(s.MenuOpen);
+    markFrame();
+    h.frames(1);
+    SCOPED_TRACE("menu open");
+    expectOnlyTheView();
+}
 
 TEST_F(FrameTest, AWinIsAnnounced51FramesAfterItAndMovesToTheNextMission)
 {

@@ -172,6 +172,38 @@ TEST_F(ShowFrameTest, EmptyTextPresentsTheFrameOnceAndHoldsIt)
     EXPECT_LE(clock.tickCount(), 1401);
 }
 
+// Under the program's clock the hold waits for the window's events in one wait up to its
+// deadline, without pumping again and again; the player's key ends it.
+TEST_F(ShowFrameTest, TheHoldWaitsForTheWindowsEventsUpToItsDeadline)
+{
+    platform::clock::SystemClock real;
+    int pumps = 0;
+    std::vector<Tick> eventWaits;
+    FramePresentation frame{
+        .clock = real,
+        .pumpEvents = [&] { ++pumps; },
+        .waitForEvents =
+            [&](Tick ms) {
+                eventWaits.push_back(ms);
+                keyAck = true; // the player's key arrives
+            },
+        .present = [this](const Picture& view) { presented.push_back(view); },
+        .MainFrame = mainFrame,
+        .MiniGet = miniGet,
+        .MiniGetCopy = miniGetCopy,
+        .WaitKey = waitKey,
+        .KeyAck = keyAck,
+    };
+    ScreenTextRequest request;
+    SetScreenText(request, 0, 0, "", 2, Yellow, Blue);
+    ShowFrame(request, frame);
+    EXPECT_EQ(presented.size(), 1u);
+    EXPECT_EQ(pumps, 1); // the paced step before the frame is shown
+    ASSERT_EQ(eventWaits.size(), 1u);
+    EXPECT_GT(eventWaits[0], 500);
+    EXPECT_LE(eventWaits[0], 1000);
+}
+
 TEST_F(ShowFrameTest, SpeechBubbleDrawsItsPointerAndBandAtThePlacement)
 {
     ScreenTextRequest request;

@@ -367,6 +367,47 @@ TEST_F(BriefingWindow, AfterAHurryingClickTheWaitForTheLastClickStaysPaced)
     EXPECT_GE(clock.tickCount() - hurriedAt, 100 * 5 - 5) << "waiting for the player does not spin";
 }
 
+// A manual clock that records how long each wait for the player may last.
+class InputRecordingClock final : public platform::clock::Clock
+{
+public:
+    platform::clock::Tick tickCount() override { return m_time.tickCount(); }
+    void waitUntil(platform::clock::Tick tick, const std::function<void()>& whileWaiting) override
+    {
+        m_time.waitUntil(tick, whileWaiting);
+    }
+    void waitForInput(platform::clock::Tick tick, const std::function<void()>& pumpEvents,
+                      const std::function<void(platform::clock::Tick)>& waitForEvents) override
+    {
+        inputWaits.push_back(tick - m_time.tickCount());
+        withEventWait = withEventWait && static_cast<bool>(waitForEvents);
+        m_time.waitForInput(tick, pumpEvents, waitForEvents);
+    }
+
+    std::vector<platform::clock::Tick> inputWaits;
+    bool withEventWait = true;
+
+private:
+    platform::clock::ManualClock m_time;
+};
+
+TEST_F(BriefingWindow, OnceTheTextsAreOutEachTurnWaitsForThePlayersEvents)
+{
+    InputRecordingClock waiting;
+    const auto pump = window->pumpEvents;
+    window = std::make_unique<BriefWindow>(state, nullptr, waiting);
+    window->pumpEvents = pump;
+    int waitingTurns = 0;
+    action = [&] {
+        if (window->sequence().waitingForPlayer() && ++waitingTurns == 3)
+            window->Form_Click();
+    };
+    EXPECT_EQ(window->Form_Activate(), Screen::Battle);
+    // The typing never waits for events; every turn after it does, up to a second.
+    EXPECT_EQ(waiting.inputWaits, (std::vector<platform::clock::Tick>{1000, 1000, 1000}));
+    EXPECT_TRUE(waiting.withEventWait);
+}
+
 TEST_F(BriefingWindow, TheEndOfTheCampaignGoesBackToTheTitleScreen)
 {
     state.CurrentMission = 2;
@@ -422,4 +463,56 @@ TEST(BriefingText, ALineWiderThanTheWindowGoesOnBelowAtItsBlanks)
     }
     EXPECT_EQ(joined, summary); // nothing lost, cut only at blanks
     EXPECT_EQ(tolvar::wrapToWidth("Short.", font, width), std::vector<std::string>{"Short."});
+}
+
+// Each print draws again only the rows of the lines that changed or moved, and repaints only
+// them; the picture is always the one that drawing every line anew on a clean window gives: lines
+// that grow, a summary that wraps onto more rows and pushes the line under it down, the lines at
+// the foot of the window.
+TEST(BriefingText, DrawingOnlyTheChangedRowsGivesTheWholePicture)
+{
+    ensureQt();
+    tolvar::GameState state;
+    platform::clock::ManualClock clock;
+    tolvar::BriefWindow window(state, nullptr, clock);
+    std::vector<std::pair<std::pair<int, int>, std::string>> printed;
+    std::vector<tolvar::BriefLine> grown;
+    int prints = 0;
+    const auto type = [&](int y, const std::string& text) {
+        for (std::size_t n = 1; n <= text.size(); ++n) {
+            const std::string shown = text.substr(0, n);
+            window.sequence().print(10, y, shown);
+            const auto at = std::find_if(printed.begin(), printed.end(),
+                                         [&](const auto& entry) { return entry.first.second == y; });
+            if (at != printed.end())
+                at->second = shown;
+            else
+                printed.push_back({{10, y}, shown});
+            // Every line laid out and drawn anew.
+            const std::vector<tolvar::BriefLine> anew = tolvar::layOutBriefing(printed, 640, 480);
+            platform::gfx::Picture whole(640, 480, 0x404040);
+            tolvar::drawBriefing(whole, anew, 0, 479);
+            ASSERT_TRUE(window.form().picture().image() == whole.image()) << y << ": " << shown;
+            // A line that grew keeps its cut rows and goes on from its last one.
+            grown = tolvar::layOutBriefing(printed, 640, 480, grown);
+            ASSERT_EQ(grown.size(), anew.size());
+            for (std::size_t i = 0; i < anew.size(); ++i)
+                ASSERT_EQ(grown[i].rows, anew[i].rows) << shown;
+            ++prints;
+        }
+    };
+    type(400, "Mission by Bo");
+    type(10, "Mission 2 - Beach      (ARMY = 7)");
+    type(130, "You will have 3 soldiers.");
+    type(100, "Gray troops hold the old mill past the stream. Clear them out and keep the road open "
+              "for the column that follows at dawn, and mind the bridge.");
+    type(420, "Click/Any key to continue.");
+    // Blanks where the line is cut, and a word too long for one row.
+    std::string cutAtBlanks = "Hold the line at the ford until the relief column comes up the valley road, "
+                              "then fall back.";
+    const platform::gfx::Font font{"Arial Black", 12, false};
+    cutAtBlanks.insert(tolvar::wrapToWidth(cutAtBlanks, font, 620)[0].size(), "      ");
+    type(300, cutAtBlanks);
+    type(330, "Gorsefieldgorsefieldgorsefieldgorsefieldgorsefieldgorsefieldgorsefieldgorsefield!");
+    EXPECT_GT(prints, 300);
 }

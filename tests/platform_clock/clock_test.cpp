@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include <sys/resource.h>
+
 using namespace platform::clock;
 
 namespace {
@@ -56,23 +58,68 @@ TEST(ManualClock, PacedLoopKeepsThirtyMillisecondTurns)
     EXPECT_EQ(starts, (std::vector<Tick>{1030, 1060, 1110, 1140, 1170, 1200, 1231}));
 }
 
-TEST(SystemClock, WaitUntilReachesTheTickAndPumpsWhileWaiting)
+// Voluntary context switches of the calling thread: one per sleep.
+long wakeUps()
+{
+    rusage usage{};
+    getrusage(RUSAGE_THREAD, &usage);
+    return usage.ru_nvcsw;
+}
+
+// A paced wait pumps once and sleeps to its tick in one sleep, however far the tick.
+TEST(SystemClock, WaitUntilPumpsOnceAndSleepsToTheTick)
 {
     SystemClock clock;
     const Tick start = clock.tickCount();
     int pumps = 0;
-    clock.waitUntil(start + 20, [&] { ++pumps; });
-    EXPECT_GE(clock.tickCount(), start + 20);
-    EXPECT_GT(pumps, 1);
+    const long before = wakeUps();
+    clock.waitUntil(start + 25, [&] { ++pumps; });
+    const long woken = wakeUps() - before;
+    EXPECT_GE(clock.tickCount(), start + 25);
+    EXPECT_EQ(pumps, 1);
+    EXPECT_LE(woken, 2) << "a wait that polls wakes up many times";
 
     pumps = 0;
-    clock.waitUntil(start - 1000, [&] { ++pumps; });
+    const Tick now = clock.tickCount();
+    clock.waitUntil(now - 1000, [&] { ++pumps; });
     EXPECT_EQ(pumps, 1);
+    EXPECT_LT(clock.tickCount(), now + 1000);
 
     const Tick later = clock.tickCount();
-    EXPECT_GE(later, start + 20);
     clock.waitUntil(later + 2);
     EXPECT_GE(clock.tickCount(), later + 2);
+}
+
+// Waiting for the player: the real clock hands the whole time left to the event wait; a manual
+// clock pumps once and lets no time pass.
+TEST(SystemClock, WaitForInputHandsTheTimeLeftToTheEventWait)
+{
+    SystemClock clock;
+    int pumps = 0;
+    std::vector<Tick> waits;
+    const auto pump = [&] { ++pumps; };
+    const auto wait = [&](Tick ms) { waits.push_back(ms); };
+
+    const Tick now = clock.tickCount();
+    clock.waitForInput(now + 500, pump, wait);
+    clock.waitForInput(now - 5, pump, wait);
+    ASSERT_EQ(waits.size(), 2u);
+    EXPECT_GE(waits[0], 490);
+    EXPECT_LE(waits[0], 500);
+    EXPECT_EQ(waits[1], 0);
+    EXPECT_EQ(pumps, 0);
+
+    // Without an event wait it pumps and sleeps to the tick.
+    const Tick start = clock.tickCount();
+    clock.waitForInput(start + 10, pump, {});
+    EXPECT_EQ(pumps, 1);
+    EXPECT_GE(clock.tickCount(), start + 10);
+
+    ManualClock manual(100);
+    manual.waitForInput(400, pump, wait);
+    EXPECT_EQ(pumps, 2);
+    EXPECT_EQ(waits.size(), 2u);
+    EXPECT_EQ(manual.tickCount(), 100);
 }
 
 TEST(SystemClock, ProgramClockCanBeReplaced)

@@ -174,6 +174,48 @@ TEST(StretchBlt, ViewDoublesOntoTheWindowInTwoByTwoBlocks)
     }
 }
 
+// Destination pixel i of a run of n takes the source pixel under its centre, whatever the factor:
+// the doubling of a view taken out of a larger picture, an odd-sized doubling with its own
+// offsets, other factors, and a doubling into a clipped destination.
+TEST(StretchBlt, EveryDestinationPixelTakesTheSourcePixelUnderItsCentre)
+{
+    const Picture src = numbered(400, 300, 0x400000);
+    struct Case
+    {
+        const char* name;
+        int x, y, w, h, sx, sy, sw, sh;
+        bool clipped;
+    };
+    const Case cases[] = {
+        {"view of the map doubled onto the window", 0, 0, 640, 480, 37, 11, 320, 240, false},
+        {"odd size doubled", 3, 2, 14, 10, 5, 9, 7, 5, false},
+        {"three times", 1, 1, 21, 15, 0, 0, 7, 5, false},
+        {"one and a half", 2, 3, 6, 9, 10, 10, 4, 6, false},
+        {"halved", 0, 0, 5, 5, 20, 20, 10, 10, false},
+        {"doubled into a clipped picture", 0, 0, 640, 480, 37, 11, 320, 240, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Picture dst(640, 480, 0x00FF00);
+        if (c.clipped)
+            dst.setClip(101, 50, 300, 201);
+        stretchBlt(dst, c.x, c.y, c.w, c.h, src, c.sx, c.sy, c.sw, c.sh);
+        const Rect area = dst.drawArea();
+        for (int y = 0; y < dst.height(); ++y) {
+            for (int x = 0; x < dst.width(); ++x) {
+                const long long i = x - c.x, j = y - c.y;
+                const bool covered = i >= 0 && i < c.w && j >= 0 && j < c.h && x >= area.x &&
+                                     x < area.x + area.w && y >= area.y && y < area.y + area.h;
+                const long long sx = c.sx + ((2 * i + 1) * c.sw) / (2 * c.w);
+                const long long sy = c.sy + ((2 * j + 1) * c.sh) / (2 * c.h);
+                const Rgb expected =
+                    covered ? src.pixel(static_cast<int>(sx), static_cast<int>(sy)) : 0x00FF00;
+                ASSERT_EQ(dst.pixel(x, y), expected) << x << "," << y;
+            }
+        }
+    }
+}
+
 TEST(StretchBlt, ClippedAgainstBothPictures)
 {
     const Picture src = numbered(10, 10, 0x200000);

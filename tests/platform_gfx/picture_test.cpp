@@ -8,6 +8,8 @@
 #include <climits>
 #include <cstdlib>
 #include <fstream>
+#include <functional>
+#include <string>
 
 using namespace platform::gfx;
 
@@ -109,6 +111,72 @@ TEST(Picture, LineIsClippedWithoutWalkingOutsidePixels)
         EXPECT_EQ(q.pixel(i, i), kWhite) << i;
     }
     EXPECT_EQ(countOf(q, kWhite), 8);
+}
+
+// Drawing into a picture with a clip rectangle changes the pixels inside it exactly as without
+// one, and nothing outside it; reading and clearing still reach the whole picture.
+TEST(Picture, ClipRectangleLimitsEveryDrawing)
+{
+    Picture sheet(60, 40);
+    for (int y = 0; y < 40; ++y)
+        for (int x = 0; x < 60; ++x)
+            sheet.setPixel(x, y, static_cast<Rgb>(0x10203 * (x + 1) + 0x50000 * y));
+    struct Case
+    {
+        const char* name;
+        std::function<void(Picture&)> draw;
+    };
+    const Case cases[] = {
+        {"filled box", [](Picture& p) { p.fillBox(-5, -5, 100, 100, 0xFF0000); }},
+        {"outline", [](Picture& p) { p.box(8, 3, 30, 20, 0x00FF00); }},
+        {"flat line", [](Picture& p) { p.line(-4, 2, 45, 27, 0x0000FF); }},
+        {"steep line", [](Picture& p) { p.line(30, -3, 12, 33, 0xFFFF00); }},
+        {"text",
+         [](Picture& p) {
+             p.print(3, 6, "CLIPPED", Font{"pixel", 6, false}, 0xFFFFFF);
+         }},
+        {"pixels",
+         [](Picture& p) {
+             for (int y = -1; y <= 30; ++y)
+                 for (int x = -1; x <= 40; ++x)
+                     p.setPixel(x, y, 0x00FFFF);
+         }},
+        {"copy", [&](Picture& p) { bitBlt(p, -2, 1, 50, 40, sheet, 3, 0); }},
+        {"and", [&](Picture& p) { bitBlt(p, 4, -3, 30, 30, sheet, 0, 0, RasterOp::And); }},
+        {"or", [&](Picture& p) { bitBlt(p, 0, 0, 40, 30, sheet, 10, 5, RasterOp::Or); }},
+        {"stretch", [&](Picture& p) { stretchBlt(p, 0, 0, 40, 30, sheet, 5, 5, 20, 15); }},
+    };
+    struct Clip
+    {
+        int x, y, w, h;
+    };
+    const Clip clips[] = {{10, 5, 15, 12}, {-3, 20, 10, 50}};
+    for (const Case& c : cases) {
+        for (const Clip& k : clips) {
+            SCOPED_TRACE(std::string(c.name) + " clip at " + std::to_string(k.x) + "," + std::to_string(k.y));
+            Picture base(40, 30, 0x404040);
+            Picture whole = base;
+            c.draw(whole);
+            Picture clipped = base;
+            clipped.setClip(k.x, k.y, k.w, k.h);
+            c.draw(clipped);
+            for (int y = 0; y < 30; ++y) {
+                for (int x = 0; x < 40; ++x) {
+                    const bool in = x >= k.x && x < k.x + k.w && y >= k.y && y < k.y + k.h;
+                    ASSERT_EQ(clipped.pixel(x, y), in ? whole.pixel(x, y) : base.pixel(x, y))
+                        << x << "," << y;
+                }
+            }
+        }
+    }
+
+    Picture p(10, 10);
+    p.setClip(2, 2, 3, 3);
+    p.clear(0x112233);
+    EXPECT_EQ(countOf(p, 0x112233), 100);
+    p.clearClip();
+    p.fillBox(0, 0, 9, 9, 0x445566);
+    EXPECT_EQ(countOf(p, 0x445566), 100);
 }
 
 TEST(Picture, SaveAndLoadKeepPixels)

@@ -10,6 +10,10 @@ namespace make_demo {
 
 namespace {
 
+// The gunner's place in his nest. His bursts carry over the planks and die short of the west
+// end of the bridge, so the squad can wait there for a gap in his fire.
+constexpr int NestX = 24, NestY = 12;
+
 int riverBank(int y)
 {
     return y < 9 ? 16 : (y < 21 ? 17 : 18);
@@ -35,16 +39,20 @@ void paintHarlow(MapPainter& map)
     map.rect(18, 26, 20, 27, tile::Puddles);
     map.rect(17, 26, 17, 27, tile::Mud);
     map.rect(21, 26, 21, 27, tile::Mud);
-    // The gun nest: sandbags behind the gunner, open towards the bridge.
-    for (auto [x, y] : {std::pair{22, 10}, {23, 10}, {24, 10}, {24, 11}, {24, 12}}) {
-        map.set(x, y, tile::Sandbags);
-    }
     // The village.
     map.building(tile::House, 26, 4);
     map.building(tile::House, 31, 6);
     map.rect(25, 7, 30, 10, tile::Cobbles);
     map.set(30, 10, tile::BurntCar);
     map.rect(33, 10, 36, 12, tile::Ploughed);
+    // The gun nest: sandbags behind the gunner, open towards the bridge.
+    for (auto [x, y] : {std::pair{NestX - 1, NestY - 2},
+                        {NestX, NestY - 2},
+                        {NestX + 1, NestY - 2},
+                        {NestX + 1, NestY - 1},
+                        {NestX + 1, NestY}}) {
+        map.set(x, y, tile::Sandbags);
+    }
     // The fuel dump: a concrete pad with drums and tents.
     map.rect(31, 18, 37, 24, tile::Concrete);
     map.set(32, 19, tile::FuelDrums);
@@ -83,7 +91,7 @@ MissionBuilder harlowBridge()
     m.object(Object::Mine, 19, 27);
     m.object(Object::Mine, 20, 26);
 
-    const std::string gunner = m.enemy(Team::Blue, 23, 12, "gunner");
+    const std::string gunner = m.enemy(Team::Blue, NestX, NestY, "gunner");
     m.enemy(Team::Blue, 29, 11);
     m.enemy(Team::Blue, 33, 13);
     m.enemy(Team::Blue, 22, 18, "bank_patrol");
@@ -94,19 +102,22 @@ MissionBuilder harlowBridge()
     // The gunner sweeps the bridge in bursts with a pause between, then steps aside, which
     // starts his sweep again: he walks back into his nest before he opens fire (a shot turns
     // him, and a walk goes the way he faces).
-    std::vector<std::string> sweep = {ai::walkTo(0, 23, 12)};
+    std::vector<std::string> sweep = {ai::walkTo(0, NestX, NestY)};
     const int aims[3][2] = {{18, 15}, {19, 15}, {17, 15}};
     for (int burst = 0; burst < 12; ++burst) {
         sweep.push_back(ai::fireTo(10 * burst + 3, aims[burst % 3][0], aims[burst % 3][1]));
         sweep.push_back(ai::stopFiring(10 * burst + 7));
     }
-    sweep.push_back(ai::walkTo(123, 23, 13));
+    sweep.push_back(ai::walkTo(123, NestX, NestY + 1));
     m.aiAnimation("gunner", sweep);
     // Once the squad is over the bridge he shouts and, a moment later, turns his fire on it: the
-    // moment lets a player who kept moving shoot first.
-    m.aiAnimation("gunner_alert",
-                  {ai::stopFiring(0), ai::holdFire(0), ai::says(0, "They're across the bridge! Fire!"),
-                   ai::lookTo(1, 20, 15), ai::fireAtTroop(2)});
+    // moment lets a player who kept moving shoot first. He first gets back into his nest, as the
+    // alarm may find him stepping aside: a walk still under way when he turns would carry him
+    // towards the squad. The shout waits for the clock to run, which it does only once he has
+    // left the cell where his sweep starts again.
+    m.aiAnimation("gunner_alert", {ai::stopFiring(0), ai::holdFire(0), ai::walkTo(0, NestX, NestY),
+                                   ai::says(1, "They're across the bridge! Fire!"), ai::lookTo(3, 20, 15),
+                                   ai::fireAtTroop(3)});
     std::vector<std::string> patrol;
     for (int leg = 0; leg < 16; ++leg) {
         patrol.push_back(leg % 2 == 0 ? ai::walkTo(14 * leg, 22, 24) : ai::walkTo(14 * leg, 22, 18));
@@ -125,7 +136,7 @@ MissionBuilder harlowBridge()
                          });
 
     m.condition(true, {when::troopBelow(11)}, {act::startAnimation("intro")});
-    m.condition(false, {when::enemyOn(23, 12, 23, 13)}, {act::startEnemyAi(gunner)});
+    m.condition(false, {when::enemyOn(NestX, NestY, NestX, NestY + 1)}, {act::startEnemyAi(gunner)});
     m.condition(true, {when::leaderOn(20, 15)}, {act::changeEnemyAi(gunner, "gunner_alert")});
     m.condition(true, {when::enemyDied(gunner)}, {act::leaderSays("The gunner is down. Move up!")});
     m.condition(true, {when::objectGone(tank1), when::objectGone(tank2), when::objectGone(tank3)},
