@@ -370,7 +370,7 @@ std::vector<BriefLine> layOutBriefing(const std::vector<std::pair<std::pair<int,
     for (const auto& [place, text] : lines) {
         const bool upper = place.second < footTop;
         const auto kept = std::find_if(before.begin(), before.end(),
-                                       [&](const BriefLine& old) { return old.place == place; });
+                                       [&at = place](const BriefLine& old) { return old.place == at; });
         BriefLine line{place, text, place.second + (upper ? shift : 0), {}};
         if (kept != before.end() && text.compare(0, kept->text.size(), kept->text) == 0) {
             // A line that grew keeps the rows that were cut before its last one: only the last
