@@ -15,9 +15,11 @@ void troopBulletHits(Battle& battle, int e)
 {
     BattleState& s = *battle.state;
     DollRecord& d = s.Dolls[e];
+    if (d.State != DollActive)
+        return;
     for (int b = 1; b <= MaxBullets; ++b) {
         auto& row = s.Bullet[b];
-        if (d.State != DollActive || row[0] != 1 || row[5] != TroopBulletKind)
+        if (row[0] != 1 || row[5] != TroopBulletKind)
             continue;
         if (CalcDIS(d.X, d.Y, static_cast<float>(row[1]), static_cast<float>(row[2])) >= 10)
             continue;
@@ -30,6 +32,7 @@ void troopBulletHits(Battle& battle, int e)
         ++s.ShotsHit;
         row[0] = 0;
         PlaySound(battle, intPart(battle.game.random.rnd() * 5) + 6);
+        return; // a dying enemy is hit by no further bullet
     }
 }
 

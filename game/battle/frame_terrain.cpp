@@ -5,6 +5,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 namespace tolvar::battle {
 
@@ -31,6 +32,13 @@ const std::array<TerrainClass, 4>& terrainClasses()
     return classes;
 }
 
+// The place of a two-character code in a table of every such code.
+std::size_t codeIndex(std::string_view code)
+{
+    return static_cast<std::size_t>(static_cast<unsigned char>(code[0])) * 256 +
+           static_cast<unsigned char>(code[1]);
+}
+
 Terrain terrainAt(const BattleState& s, int column, int row, Terrain kept)
 {
     if (column < 1 || row < 1)
@@ -49,6 +57,19 @@ bool isWhite(const BattleState& s, float x, float y)
 
 Terrain terrainOf(std::string_view tileCode)
 {
+    // A code of two characters (every code a map cell holds) is looked up in a table made once
+    // from the classes; any other text is searched for as the classes are written.
+    static const std::vector<Terrain> byCode = [] {
+        std::vector<Terrain> table(256 * 256);
+        for (const TerrainClass& c : terrainClasses()) {
+            const std::string_view codes(c.codes);
+            for (std::size_t at = 1; at + 2 < codes.size(); at += 3)
+                table[codeIndex(codes.substr(at, 2))] = c.terrain;
+        }
+        return table;
+    }();
+    if (tileCode.size() == 2)
+        return byCode[codeIndex(tileCode)];
     Terrain t;
     const std::string marked = "*" + std::string(tileCode) + "*";
     for (const TerrainClass& c : terrainClasses()) {

@@ -20,7 +20,9 @@ TEST(Terrain, ClassesGiveKindAndSpeedWithLandAsDefault)
         float speed;
     };
     const Case cases[] = {{"01", 1, 1.0f}, {"02", 2, 0.5f}, {"0A", 1, 0.7f}, {"21", 1, 1.2f}, {"53", 1, 1.2f},
-                          {"23", 1, 1.0f}, {"4E", 1, 1.0f}, {"0a", 1, 1.0f}, {"", 1, 1.0f}};
+                          {"23", 1, 1.0f}, {"4E", 1, 1.0f}, {"0a", 1, 1.0f}, {"", 1, 1.0f},
+                          // Texts that are not one code are searched for as written in the classes.
+                          {"03*09", 1, 0.7f}, {"*0", 1, 1.0f}, {"1*", 1, 1.0f}, {"0", 1, 1.0f}};
     for (const Case& c : cases) {
         const Terrain t = terrainOf(c.code);
         EXPECT_EQ(t.kind, c.kind) << c.code;
