@@ -83,7 +83,7 @@ bool CampaignSession::open(const platform::text::FolderFile& file, CampaignRecor
         return false;
     }
     std::string bytes;
-    if (!platform::text::readFile(m_folder + "/" + file.onDisk, bytes)) {
+    if (!platform::text::readFile(file.pathIn(m_folder), bytes)) {
         ui::msgBox("The campaign " + *file.name + " could not be read.", ui::MsgButtons::Ok,
                    ui::MsgIcon::Critical, kTitle);
         return false;
@@ -99,7 +99,7 @@ std::string CampaignSession::preview(const platform::text::FolderFile& file) con
         return unusableNameMessage(file);
     }
     std::string bytes;
-    if (!platform::text::readFile(m_folder + "/" + file.onDisk, bytes)) {
+    if (!platform::text::readFile(file.pathIn(m_folder), bytes)) {
         return {};
     }
     return previewCampaign(bytes);

@@ -76,6 +76,11 @@ std::string FolderFile::shownText() const
     return name ? *name : text::shownText(onDisk);
 }
 
+std::string FolderFile::pathIn(const std::string& folder) const
+{
+    return joined(folder, onDisk);
+}
+
 std::vector<FolderFile> listFolder(const std::string& folder)
 {
     std::vector<FolderFile> files;

@@ -40,6 +40,8 @@ struct FolderFile
     QString shown() const;
     // The name as Windows-1252 text for messages and lists: letters the code page lacks are '?'.
     std::string shownText() const;
+    // The file's path in `folder`, the folder it was listed from.
+    std::string pathIn(const std::string& folder) const;
 };
 
 // The regular files of `folder` (links to regular files included), in the folder's own order.

@@ -191,8 +191,7 @@ std::string FileListBox::filePath() const
     if (!selected) {
         return {};
     }
-    return m_path.empty() || m_path.back() == '/' ? m_path + selected->onDisk
-                                                  : m_path + "/" + selected->onDisk;
+    return selected->pathIn(m_path);
 }
 
 } // namespace platform::ui
