@@ -2,6 +2,7 @@
 
 #include "platform/text/codepage.h"
 #include "platform/ui/keys.h"
+#include "platform/ui/picture_painting.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -166,17 +167,8 @@ protected:
     void paintEvent(QPaintEvent* event) override
     {
         QPainter painter(this);
-        const QRect dirty = event->rect();
-        const bool picture = m_owner != nullptr && !m_owner->m_picture.isNull();
-        const QRect part = picture ? dirty.intersected(m_owner->m_picture.image().rect()) : QRect();
-        const QColor back = palette().color(QPalette::Window);
-        for (const QRect& r : QRegion(dirty) - QRegion(part)) {
-            painter.fillRect(r, back);
-        }
-        if (!part.isEmpty()) {
-            // The picture's format is the window system's (32-bit RGB): a plain copy.
-            painter.drawImage(part.topLeft(), m_owner->m_picture.image(), part);
-        }
+        detail::paintPicture(painter, event->rect(), rect(), m_owner != nullptr ? &m_owner->m_picture : nullptr,
+                             palette().color(QPalette::Window));
     }
 
     void closeEvent(QCloseEvent* event) override

@@ -1,6 +1,7 @@
 #include "platform/ui/picture_box.h"
 
 #include "platform/ui/keys.h"
+#include "platform/ui/picture_painting.h"
 
 #include <QFrame>
 #include <QMouseEvent>
@@ -74,24 +75,8 @@ protected:
     void paintEvent(QPaintEvent* event) override
     {
         QPainter painter(this);
-        const QRect dirty = event->rect();
-        const QRect inside = contentsRect();
-        const QColor back = palette().color(QPalette::Window);
-        if (m_owner == nullptr || m_owner->picture().isNull()) {
-            painter.fillRect(dirty, back);
-        } else {
-            // The picture's format is the window system's (32-bit RGB): a plain copy.
-            const QImage& image = m_owner->picture().image();
-            const QRect shown = QRect(inside.topLeft(), image.size()).intersected(inside);
-            const QRegion rest = QRegion(dirty) - QRegion(shown);
-            for (const QRect& r : rest) {
-                painter.fillRect(r, back);
-            }
-            const QRect part = shown.intersected(dirty);
-            if (!part.isEmpty()) {
-                painter.drawImage(part.topLeft(), image, part.translated(-inside.topLeft()));
-            }
-        }
+        detail::paintPicture(painter, event->rect(), contentsRect(),
+                             m_owner != nullptr ? &m_owner->picture() : nullptr, palette().color(QPalette::Window));
         painter.end();
         QFrame::paintEvent(event); // the border, when there is one
     }
