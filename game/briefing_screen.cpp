@@ -372,7 +372,9 @@ std::vector<BriefLine> layOutBriefing(const std::vector<std::pair<std::pair<int,
         const auto kept = std::find_if(before.begin(), before.end(),
                                        [&at = place](const BriefLine& old) { return old.place == at; });
         BriefLine line{place, text, place.second + (upper ? shift : 0), {}};
-        if (kept != before.end() && text.compare(0, kept->text.size(), kept->text) == 0) {
+        if (kept != before.end() && kept->text == text) {
+            line.rows = kept->rows; // unchanged: its rows stand as they were cut
+        } else if (kept != before.end() && text.compare(0, kept->text.size(), kept->text) == 0) {
             // A line that grew keeps the rows that were cut before its last one: only the last
             // row goes on from where it started.
             line.rows.assign(kept->rows.begin(), kept->rows.end() - 1);

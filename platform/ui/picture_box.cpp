@@ -2,6 +2,7 @@
 
 #include "platform/ui/keys.h"
 #include "platform/ui/picture_painting.h"
+#include "platform/ui/shared_put.h"
 
 #include <QFrame>
 #include <QMouseEvent>
@@ -71,6 +72,32 @@ public:
 
     void forget() { m_owner = nullptr; }
 
+    // Readies the puts from shared memory (once), before the box is first shown where it can.
+    void preparePut()
+    {
+        if (!m_putTried) {
+            m_putTried = true;
+            m_put = detail::SharedPut::create(this);
+        }
+    }
+
+    // Shows the rectangle of a program's picture (all of the box when `part` is null) at once
+    // from shared memory where the window system allows; otherwise asks for a repaint at the
+    // next event processing.
+    void showPicture(gfx::Picture& picture, const QRect& part = QRect())
+    {
+        preparePut();
+        const QRect shown = part.isNull() ? picture.image().rect() : part;
+        if (m_put != nullptr && isVisible() && m_put->put(picture, shown, contentsRect().topLeft())) {
+            return;
+        }
+        if (part.isNull()) {
+            update();
+        } else {
+            update(part.translated(contentsRect().topLeft()));
+        }
+    }
+
 protected:
     void paintEvent(QPaintEvent* event) override
     {
@@ -133,6 +160,8 @@ private:
     }
 
     PictureBox* m_owner;
+    std::unique_ptr<detail::SharedPut> m_put;
+    bool m_putTried = false;
 };
 
 PictureBox::PictureBox(Parent parent) : Control(parent, new Canvas(this))
@@ -172,6 +201,11 @@ void PictureBox::setPicture(gfx::Picture&& picture)
 void PictureBox::usePicture(gfx::Picture* picture)
 {
     m_shown = picture != nullptr ? picture : &m_picture;
+    if (picture != nullptr) {
+        if (Canvas* c = canvas()) {
+            c->preparePut();
+        }
+    }
     refresh();
 }
 
@@ -204,14 +238,22 @@ void PictureBox::setBorder(bool border)
 void PictureBox::refresh()
 {
     if (Canvas* c = canvas()) {
-        c->update();
+        if (m_shown != &m_picture) {
+            c->showPicture(*m_shown);
+        } else {
+            c->update();
+        }
     }
 }
 
 void PictureBox::refresh(int x, int y, int width, int height)
 {
     if (Canvas* c = canvas()) {
-        c->update(QRect(x, y, width, height).translated(c->contentsRect().topLeft()));
+        if (m_shown != &m_picture) {
+            c->showPicture(*m_shown, QRect(x, y, width, height));
+        } else {
+            c->update(QRect(x, y, width, height).translated(c->contentsRect().topLeft()));
+        }
     }
 }
 
