@@ -29,7 +29,8 @@ public:
     // A sunken border around the picture (off by default, so that box and picture pixels agree).
     void setBorder(bool border);
 
-    // Shows the picture's current pixels: a cheap repaint at the next event processing.
+    // Shows the picture's current pixels: a cheap repaint at the next event processing, or, for a
+    // program's picture (usePicture) on X11, a put from shared memory at once.
     void refresh();
     // Repaints only a rectangle of the picture.
     void refresh(int x, int y, int width, int height);

@@ -102,7 +102,10 @@ public:
             return false;
         }
         if (image.constBits() != m_address || image.size() != m_size) {
-            if (!adopt(picture)) {
+            // A server that cannot attach the memory (a display on another machine) will not
+            // manage it at the next frame either: the box paints the usual way from then on.
+            if (m_refused || !adopt(picture)) {
+                m_refused = true;
                 return false;
             }
         }
@@ -189,6 +192,7 @@ private:
     xcb_shm_seg_t m_segment = 0;
     const uchar* m_address = nullptr; // the shared pixels the server knows, or nullptr
     QSize m_size;
+    bool m_refused = false; // a segment could not be made or attached
 };
 
 } // namespace
