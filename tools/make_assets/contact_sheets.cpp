@@ -4,12 +4,14 @@
 #include "tools/make_assets/battle_sheets.h"
 #include "tools/make_assets/catalogue.h"
 #include "tools/make_assets/hud_sheets.h"
+#include "tools/make_assets/pixel_font.h"
 #include "tools/make_assets/screen_art.h"
 #include "tools/make_assets/soldier_art.h"
 #include "tools/make_assets/tile_art.h"
 
 #include <QImage>
 
+#include <cstdio>
 #include <filesystem>
 #include <iostream>
 
@@ -156,6 +158,45 @@ Canvas battleScene()
     return scene;
 }
 
+// Every tile enlarged 4 x, labelled with its map code (hexadecimal, as a map row writes it), its
+// number in the sheet and what the battle does with it, to judge each tile against its kind.
+Canvas tileReview()
+{
+    constexpr int kScale = 4, kCols = 11, kCell = kTileSize * kScale, kPitchX = kCell + 8,
+                  kPitchY = kCell + 24;
+    Canvas sheet(8 + kCols * kPitchX, 8 + (kTileCount + kCols - 1) / kCols * kPitchY, 0x303030);
+    for (int t = 1; t <= kTileCount; ++t) {
+        int x = 8 + (t - 1) % kCols * kPitchX, y = 8 + (t - 1) / kCols * kPitchY;
+        sheet.draw(tileImage(t).scaled(kScale), x, y);
+        char code[16];
+        std::snprintf(code, sizeof code, "%02X  %d", t, t);
+        printText(sheet, x, y + kCell + 3, code, kWhite);
+        const char* word = "WALK";
+        Colour colour = 0xC0C0C0;
+        switch (tileKind(t)) {
+        case TileKind::Blocking:
+            word = "BLOCKS";
+            colour = 0xFF6050;
+            break;
+        case TileKind::Water:
+            word = "WATER";
+            colour = 0x70B0FF;
+            break;
+        case TileKind::Slow:
+            word = "SLOW";
+            colour = 0xE0C070;
+            break;
+        case TileKind::Fast:
+            word = "FAST";
+            break;
+        case TileKind::Normal:
+            break;
+        }
+        printText(sheet, x, y + kCell + 12, word, colour);
+    }
+    return sheet;
+}
+
 // The in-game menu as the battle lays it out: a black 200 x 200 panel with a white frame.
 Canvas menuPreview()
 {
@@ -199,6 +240,7 @@ bool writeContactSheets(const std::string& dir)
     ok = savePng(paintMap(sampleMap()).scaled(2), dir + "/sample_map.png") && ok;
     ok = savePng(battleScene().scaled(3), dir + "/battle_scene.png") && ok;
     ok = savePng(menuPreview().scaled(3), dir + "/menu_preview.png") && ok;
+    ok = savePng(tileReview(), dir + "/tiles.png") && ok;
     return ok;
 }
 
