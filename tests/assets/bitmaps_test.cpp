@@ -283,6 +283,64 @@ TEST(TileSheet, BlockingTilesLookUnlikeEveryWalkableTile)
     }
 }
 
+// A tile at a glance, wherever its pattern lies: its average colour, how far its brightness
+// spreads, and how much of it lies in deep shadow.
+struct Look
+{
+    double r = 0, g = 0, b = 0, spread = 0, shadow = 0;
+};
+
+Look look(const Tile& t)
+{
+    Look l;
+    double sum = 0, sumSq = 0;
+    for (std::uint32_t p : t.px) {
+        double r = p >> 16 & 0xFF, g = p >> 8 & 0xFF, b = p & 0xFF, y = 0.299 * r + 0.587 * g + 0.114 * b;
+        l.r += r;
+        l.g += g;
+        l.b += b;
+        sum += y;
+        sumSq += y * y;
+        l.shadow += y < 56 ? 1 : 0;
+    }
+    double count = double(t.px.size());
+    l.r /= count;
+    l.g /= count;
+    l.b /= count;
+    l.shadow /= count;
+    l.spread = std::sqrt(std::max(0.0, sumSq / count - (sum / count) * (sum / count)));
+    return l;
+}
+
+double lookDistance(const Look& a, const Look& b)
+{
+    return (std::abs(a.r - b.r) + std::abs(a.g - b.g) + std::abs(a.b - b.b)) / 3 +
+           std::abs(a.spread - b.spread) + 100 * std::abs(a.shadow - b.shadow);
+}
+
+TEST(TileSheet, GroundAPlayerCrossesReadsApartFromTheObstaclesBesideIt)
+{
+    // A walkable tile and a blocking one that maps set side by side must differ in tone, contrast
+    // or shadow, not only in where their joints lie: a paved square must not read as a wall.
+    struct Pair
+    {
+        int walkable, blocking;
+        const char* what;
+    };
+    const Pair pairs[] = {
+        {59, 82, "cobbled square, stone wall"},
+        {59, 25, "cobbled square, sandbag wall"},
+        {59, 110, "cobbled square, cliff rock"},
+    };
+    Bitmap map = loadBmp("map.bmp");
+    ASSERT_EQ(map.width, 463);
+    for (const Pair& p : pairs) {
+        ASSERT_EQ(blockingTiles().count(p.walkable), 0u) << p.what;
+        ASSERT_EQ(blockingTiles().count(p.blocking), 1u) << p.what;
+        EXPECT_GT(lookDistance(look(tile(map, p.walkable)), look(tile(map, p.blocking))), 30.0) << p.what;
+    }
+}
+
 TEST(TileSheet, GroundTilesJoinWithoutSeams)
 {
     // Painting a field of one ground tile must not show the tile grid: the step from a tile's

@@ -104,8 +104,12 @@ Canvas tileImage(int tile)
         c.set(13, 13, 0x7A90A8);
         return c;
     }
-    case 11: { // marsh: shallow water with reeds
-        Canvas c = fromTexture([](int x, int y) { return mix(mud(x, y), water(x, y), 0.55); });
+    case 11: { // marsh with reeds
+        // Sodden ground, not open water: mud and dark grass with a few small pools.
+        Canvas c = fromTexture([](int x, int y) {
+            Colour ground = mix(mud(x, y), shade(grass(x, y), 0.8), 0.45);
+            return sn(x, y, 5, 142) > 0.78 ? mix(water(x, y), mud(x, y), 0.35) : ground;
+        });
         for (int i = 0; i < 9; ++i) {
             int x = 1 + int(hash01(i, 1, 141) * 17), y = 4 + int(hash01(i, 2, 141) * 14);
             c.line(x, y, x, y - 4, 0x5E8A34);
@@ -245,14 +249,15 @@ Canvas tileImage(int tile)
         c.disc(9.5, 9.5, 1.5, barkLight);
         return c;
     }
-    case 25: { // sandbag wall
-        Canvas c = fromTexture(earth);
+    case 25: { // sandbag wall: khaki bags in staggered rows, each bulging, with deep shadow under it
+        Canvas c = fromTexture([](int x, int y) { return shade(earth(x, y), 0.45); });
         for (int row = 0; row < 4; ++row)
             for (int i = -1; i < 4; ++i) {
                 int x = i * 6 + (row % 2) * 3, y = row * 5;
-                c.ellipse(x, y, x + 6, y + 4, 0x8A7A50);
-                c.ellipse(x + 1, y, x + 5, y + 2, 0xB0A070);
-                c.line(x + 1, y + 4, x + 5, y + 4, 0x4A4028);
+                c.ellipse(x, y, x + 6, y + 3, 0x7A7048);
+                c.ellipse(x + 1, y, x + 5, y + 1, 0xA89C68);
+                c.set(x + 2, y, 0xC4B880);
+                c.line(x + 1, y + 3, x + 5, y + 3, 0x4A4228);
             }
         return c;
     }
@@ -283,6 +288,9 @@ Canvas tileImage(int tile)
     case 27: { // stacked crates
         Canvas c = fromTexture(earth);
         auto crate = [&](int x, int y, int w, int h) {
+            for (int j = 0; j < h; ++j) // the crate's shadow on what lies below it
+                for (int i = 0; i < w; ++i)
+                    c.set(x + i + 2, y + j + 2, shade(c.at(x + i + 2, y + j + 2), 0.5));
             c.rect(x, y, w, h, 0x9A7038);
             c.frame(x, y, w, h, 0x5A3E1C);
             c.line(x, y, x + w - 1, y + h - 1, 0x6A4A24);
@@ -420,15 +428,16 @@ Canvas tileImage(int tile)
             return c;
         });
     }
-    case 59: { // cobblestones
+    case 59: { // cobblestones: flat setts of warm sandstone bedded in sand, no light or shadow
         return fromTexture([](int x, int y) {
             int row = y / 5, off = (row % 2) * 2;
             int lx = (x + off) % 5, ly = y % 5;
-            Colour c = mix(0x7A7468, 0x9C9688, hash01((x + off) / 5, row, 591));
-            if (lx == 4 || ly == 4)
-                c = 0x4A463E;
-            else if (lx == 0 || ly == 0)
-                c = shade(c, 1.12);
+            Colour c = mix(0xAE9C7A, 0xC6B692, hash01((x + off) / 5 % 4, row, 591));
+            if (n(x, y, 592) > 0.9)
+                c = shade(c, 0.94);
+            bool corner = (lx == 0 || lx == 3) && (ly == 0 || ly == 3);
+            if (lx == 4 || ly == 4 || corner)
+                c = mix(0x8E7E60, 0x9C8C6C, n(x, y, 593));
             return c;
         });
     }
@@ -645,17 +654,28 @@ Canvas tileImage(int tile)
             canopy(c, 2.5 + i * 5, 9.5 + (i % 2), 6.0, 0x1E4A18, 0x2A6020, 0x3E7E2A, 1091 + i);
         return c;
     }
-    case 110: { // cliff rock
-        Canvas c(kTileSize, kTileSize);
-        for (int y = 0; y < kTileSize; ++y)
-            for (int x = 0; x < kTileSize; ++x) {
-                double v = sn(x, y, 4, 1101) * 0.6 + n(x, y, 1102) * 0.4;
-                Colour col = mix(0x5A544C, 0x8E867A, v);
-                if (sn(x, y, 5, 1103) > 0.7)
-                    col = shade(col, 1.2);
-                c.set(x, y, col);
+    case 110: { // cliff rock: crags packed edge to edge, each lit from the top left, dark clefts
+        // between them; the crags wrap round the tile's edges so that a cliff shows no seams.
+        constexpr int kCrags = 7;
+        return fromTexture([](int x, int y) {
+            double best = 1e9, second = 1e9, bx = 0, by = 0;
+            for (int k = 0; k < kCrags; ++k) {
+                double px = hash01(k, 1, 1101) * 20, py = hash01(k, 2, 1101) * 20;
+                double dx = std::remainder(x + 0.5 - px, 20.0), dy = std::remainder(y + 0.5 - py, 20.0);
+                double d = std::hypot(dx, dy);
+                if (d < best) {
+                    second = best;
+                    best = d;
+                    bx = dx;
+                    by = dy;
+                } else if (d < second)
+                    second = d;
             }
-        return c;
+            if (second - best < 0.8)
+                return Colour(0x2A2620);
+            double lit = -(bx + by) / 6.0 + (n(x, y, 1102) - 0.5) * 0.3;
+            return Colour(lit > 0.45 ? 0xCAC2B2 : lit > -0.1 ? 0x9A9284 : lit > -0.6 ? 0x6E685C : 0x4A453C);
+        });
     }
     default:
         return Canvas(kTileSize, kTileSize, 0xFF00FF);

@@ -354,56 +354,67 @@ Canvas roof(int col, int row, const RoofColours& k)
     return c;
 }
 
-Canvas brickWall()
+namespace {
+
+// A wall as the buildings are drawn: seen from above and a little from the south, so its lit top
+// shows on the upper rows, ending in a bright front edge over a line of shadow, and its face, in
+// its own shade, fills the rows below. Along a wall the courses run on unbroken; down a wall each
+// tile stands out as a block of its own.
+Canvas raisedWall(const Texture& top, const Texture& face, int faceTop)
 {
     Canvas c(kSize, kSize);
     for (int y = 0; y < kSize; ++y)
         for (int x = 0; x < kSize; ++x) {
-            int course = y / 5;
-            int off = (course % 2) * 5;
-            bool mortarH = (y % 5) == 4;
-            bool mortarV = ((x + off) % 10) == 9;
-            Colour col = mix(0x8E3A26, 0xA84A30, hash01(x / 10 + course * 7, course, 91));
-            if (hash01(x, y, 92) > 0.9)
-                col = shade(col, 0.85);
-            if (mortarH || mortarV)
-                col = 0x4A3A30;
+            Colour col;
+            if (y < faceTop - 2)
+                col = top(x, y);
+            else if (y == faceTop - 2)
+                col = shade(top(x, y), 1.35); // the front edge catching the light
+            else if (y == faceTop - 1)
+                col = 0x24221E; // the shadow under it
+            else
+                col = face(x, y - faceTop);
             c.set(x, y, col);
         }
     return c;
 }
 
+// Courses of stones or bricks seen side on: `height` pixel rows per course (the last one the
+// joint), stones `length` pixels long with the joints of every other course shifted by `stagger`.
+Colour masonry(int x, int y, int height, int length, int stagger, Colour dim, Colour bright, Colour joint,
+               int seed)
+{
+    int course = y / height, ly = y % height;
+    int lx = ((x + (course % 2) * stagger) % length + length) % length;
+    int stone = ((x + (course % 2) * stagger) / length) % (kSize / length);
+    Colour col = mix(dim, bright, hash01(stone, course, seed));
+    if (hash01(x, y, seed + 1) > 0.88)
+        col = shade(col, 0.9);
+    if (ly == 0)
+        col = shade(col, 1.18);
+    else if (ly == height - 2)
+        col = shade(col, 0.85);
+    if (lx == length - 1 || ly == height - 1)
+        col = joint;
+    return col;
+}
+
+} // namespace
+
+Canvas brickWall()
+{
+    // Header bricks along the top, red brick courses on the face.
+    return raisedWall(
+        [](int x, int y) { return masonry(x, y + 1, 3, 5, 0, 0xB05436, 0xC4643E, 0x6A3424, 93); },
+        [](int x, int y) { return masonry(x, y, 3, 10, 5, 0x6E2818, 0x84321E, 0x2E221C, 91); }, 11);
+}
+
 Canvas stoneWall()
 {
-    // Four courses of five pixels; the joints of each course sit where they sit in every tile,
-    // so a wall of many tiles shows one unbroken masonry.
-    static const int joints[4][3] = {{0, 8, 14}, {4, 11, 17}, {2, 9, 15}, {6, 12, 19}};
-    Canvas c(kSize, kSize);
-    for (int y = 0; y < kSize; ++y)
-        for (int x = 0; x < kSize; ++x) {
-            int row = y / 5, ly = y % 5;
-            const int* j = joints[row];
-            int stone = 0, lx = x, rx = 0; // which stone, and the distances to its left and right joints
-            for (int k = 0; k < 3; ++k)
-                if (x >= j[k]) {
-                    stone = k + 1;
-                    lx = x - j[k];
-                }
-            int next = stone < 3 ? j[stone] : j[0] + kSize;
-            rx = next - x;
-            double v = hash01(stone, row, 101);
-            Colour col = mix(0x6E6C66, 0x9A968C, v);
-            if (hash01(x, y, 102) > 0.88)
-                col = shade(col, 0.9);
-            if (lx == 1 || ly == 0)
-                col = shade(col, 1.15);
-            if (rx == 1 || ly == 3)
-                col = shade(col, 0.8);
-            if (lx == 0 || ly == 4)
-                col = 0x3A3834;
-            c.set(x, y, col);
-        }
-    return c;
+    // Rough stones along the top, darker courses of stone on the face.
+    return raisedWall(
+        [](int x, int y) { return masonry(x, y + 1, 5, 10, 5, 0x827E74, 0x9A968A, 0x46433D, 103); },
+        [](int x, int y) { return masonry(x, y, 4, 10, 4, 0x56544E, 0x6C6860, 0x22201C, 101); }, 12);
 }
 
 } // namespace assets::tiles

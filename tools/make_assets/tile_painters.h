@@ -44,6 +44,7 @@ struct RoofColours
 };
 // Tile (col, row), each 0..2, of a 3 x 3 building.
 Canvas roof(int col, int row, const RoofColours& k);
+// Walls stand up as the buildings' front walls do: their top, a lit edge, then their face.
 Canvas brickWall();
 Canvas stoneWall();
 
