@@ -74,6 +74,9 @@ struct DollRecord
     int Terrain = 0;
     std::string ItemText;
     bool ScriptedFire = false;
+    // The shot counting down is a scripted burst at FireX, FireY (a "Fire to" line started it),
+    // not a shot at the soldier the enemy noticed.
+    bool BurstAtPoint = false;
     std::string AiName;
     bool AiRunning = false;
     bool AiStartPending = false;
