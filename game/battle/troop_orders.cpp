@@ -302,14 +302,11 @@ void LivingSoldiersPhase(Battle& battle)
         // The soldiers turn also while a script drives them: its walks, fire orders and looks set
         // the point they turn to, as the mouse does under the player's orders. Until its first
         // such line they keep their facing.
-        if (s.FacingHeld) {
-            // kept
-        } else if (s.PointerKind == 1 || (s.PointerKind == 2 && i == 1)) {
+        if (!s.FacingHeld && (s.PointerKind == 1 || (s.PointerKind == 2 && i == 1)))
             s.Facing[i] = CalcANG(mouseX, mouseY, s.SoldierX[i], s.SoldierY[i]);
-        } else if (s.PointerKind == 2) {
+        else if (!s.FacingHeld && s.PointerKind == 2)
             s.Facing[i] = CalcANG(static_cast<float>(s.TargetX[i]), static_cast<float>(s.TargetY[i]),
                                   s.SoldierX[i], s.SoldierY[i]);
-        }
         if (s.Reload[i] == 0)
             s.PoseCell[i] = intPart((s.Facing[i] + 22.5) / 45 + 1);
         if (s.JustFired[i]) {

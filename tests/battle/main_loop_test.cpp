@@ -343,9 +343,15 @@ TEST(MenuAndTexts, EscDuringATextRepeatedEveryFrameReachesTheMenuAndQuit)
         SCOPED_TRACE(answerAtPump == 1 ? "answered while typed" : "answered while held");
         FrameHarness h;
         MissionText m;
-        m.scripts = {"<Cond 001>", " 0 ",      "<Se>",    battle_test::quoted("01,99"),
-                     "<-Se>",      "<Faz>",    battle_test::quoted("02," + text),
-                     "<-Faz>",     "<-Cond>"};
+        m.scripts = {"<Cond 001>",
+                     " 0 ",
+                     "<Se>",
+                     battle_test::quoted("01,99"),
+                     "<-Se>",
+                     "<Faz>",
+                     battle_test::quoted("02," + text),
+                     "<-Faz>",
+                     "<-Cond>"};
         h.start(m);
         int pumps = 0;
         std::string answer; // what the player does while the next text waits: a key or "click"
