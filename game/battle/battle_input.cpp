@@ -82,7 +82,10 @@ void Form_KeyDown(Battle& battle, int keyCode)
     GameState& game = battle.game;
     if (keyCode == KeyEnd)
         s.EndProgram = true;
-    if (keyCode == KeyEscape && !s.WaitKey) {
+    // Esc reaches the menu also while a text waits: the text's wait ends (the key acknowledges
+    // it below) and the menu opens, so a text shown again every frame cannot keep the player from
+    // the menu and its QUIT.
+    if (keyCode == KeyEscape) {
         if (!s.MenuOpen) {
             s.MenuOpen = true;
             s.MenuStage = "15";

@@ -18,8 +18,8 @@ struct MapPoint
 };
 MapPoint cursorMapPoint(Battle& battle, double dx = 0, double dy = 0);
 
-// A key pressed: "E" ends the program, Esc opens or closes the menu (not while a text waits),
-// "M" switches the music, "S" the sound effects; any key acknowledges a waiting text.
+// A key pressed: "E" ends the program, Esc opens or closes the menu (a waiting text then ends its
+// wait), "M" switches the music, "S" the sound effects; any key acknowledges a waiting text.
 void Form_KeyDown(Battle& battle, int keyCode);
 
 // Mouse events on `GameScreen`, in the window's pixels; button 1 is the left one, 2 the right one.

@@ -74,6 +74,9 @@ struct DollRecord
     int Terrain = 0;
     std::string ItemText;
     bool ScriptedFire = false;
+    // The shot counting down is a scripted burst at FireX, FireY (a "Fire to" line started it),
+    // not a shot at the soldier the enemy noticed.
+    bool BurstAtPoint = false;
     std::string AiName;
     bool AiRunning = false;
     bool AiStartPending = false;
@@ -184,6 +187,9 @@ struct BattleState
     int PointerKind = 2;
     std::string PointerMode = "13";
     bool InputLocked = false;
+    // A script has taken the troop and none of its lines has named a point yet: the soldiers keep
+    // the facing they had (at a mission's start, the view its author gave them).
+    bool FacingHeld = false;
     bool FireHeld = false;
     bool MoveOrder = false;
     // A press that no frame has seen yet, and its release waiting until one has: a click quicker

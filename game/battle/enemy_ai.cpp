@@ -141,6 +141,7 @@ bool runAiTask(Battle& battle, int e, int j)
         d.FireY = (cellY(line) - 1) * th + 5;
         d.Firing = true;
         d.FireDelay = nextFireDelay(battle);
+        d.BurstAtPoint = true;
         d.Heading = CalcANG(d.FireX, d.FireY, d.X + 4, d.Y + 7);
         return true;
     case LookTo: {
@@ -233,6 +234,7 @@ void notice(Battle& battle, int e)
                 d.TargetSoldier = i;
                 d.Firing = true;
                 d.FireDelay = nextFireDelay(battle);
+                d.BurstAtPoint = false;
                 d.Heading = CalcANG(sx, sy, d.X + 4, d.Y + 7);
                 d.AimFacing = d.Heading;
                 if (!d.AiRunning)
@@ -288,9 +290,8 @@ void scriptedShot(Battle& battle, int e)
     d.AimFacing = static_cast<float>(s.Bullet[s.BulletIndex][3]);
 }
 
-// A shot at the soldier the enemy noticed; it notices again on a later frame. A countdown that
-// did not come from noticing (a scripted burst lifted by "the troop is near") has no soldier to
-// aim at, nor has one whose soldier has fallen since: no shot, and the enemy looks again.
+// A shot at the soldier the enemy noticed; it notices again on a later frame. A countdown whose
+// soldier has fallen since has no one to aim at: no shot, and the enemy looks again.
 void shotAtTroop(Battle& battle, int e)
 {
     BattleState& s = *battle.state;
@@ -362,10 +363,18 @@ void EnemyBehaviour(Battle& battle, int e)
         d.FireDelay = 0;
     else if (d.FireDelay > 1)
         --d.FireDelay;
-    if (d.Firing && d.FireDelay == 1 && d.ScriptedFire)
-        scriptedShot(battle, e);
-    if (d.Firing && d.FireDelay == 1 && !d.ScriptedFire)
-        shotAtTroop(battle, e);
+    // The countdown ends in the shot it was started for, while the enemy may still fire it: a burst
+    // at its scripted point while told not to fire at the troop, a shot at the troop while free to.
+    // A burst lifted by "the troop is near", or a shot at the troop held by "do not fire", ends
+    // without a shot.
+    if (d.Firing && d.FireDelay == 1) {
+        if (d.ScriptedFire != d.BurstAtPoint)
+            d.FireDelay = 0;
+        else if (d.ScriptedFire)
+            scriptedShot(battle, e);
+        else
+            shotAtTroop(battle, e);
+    }
     if (d.Walking)
         walk(battle, e);
     // Over its shot's flash: standing, or walking, turned towards its aim while firing.

@@ -159,7 +159,8 @@ void showRequestedText(Battle& battle)
                             battle.game.LogicalHeight,
                             s.SpriteOffsetY,
                             s.WaitKey,
-                            s.KeyAck};
+                            s.KeyAck,
+                            &s.MenuOpen};
     ShowFrame(s.ScreenText, frame);
     s.ScreenText.clear();
 }

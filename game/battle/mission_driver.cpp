@@ -31,6 +31,7 @@ void resetMission(GameState& game, BattleState& s)
     s.DefeatNow = false;
     game.MissionOver = false;
     s.InputLocked = false;
+    s.FacingHeld = false;
     s.ShotsFired = 0;
     s.ShotsHit = 0;
     s.PointerMode = "13";

@@ -118,14 +118,17 @@ void ShowFrame(const ScreenTextRequest& request, FramePresentation& frame)
     }
 
     // Hold the complete text until acknowledged or timed out: the hold waits for the window's
-    // events, looking at the player's answer at most once a millisecond.
+    // events, looking at the player's answer at most once a millisecond. The player who asked for
+    // the menu has answered already.
     frame.KeyAck = false;
     const platform::clock::Tick deadline = t0 + HoldMs;
-    do {
+    while (!(frame.MenuOpen && *frame.MenuOpen)) {
         const platform::clock::Tick now = frame.clock.tickCount();
         frame.clock.waitUntil(std::min(now + 1, std::max(deadline, now)));
         frame.clock.waitForInput(deadline, pump, frame.waitForEvents);
-    } while (!frame.KeyAck && frame.clock.tickCount() < deadline);
+        if (frame.KeyAck || frame.clock.tickCount() >= deadline)
+            break;
+    }
 
     frame.WaitKey = false;
 }

@@ -50,6 +50,9 @@ struct FramePresentation
     int SpriteOffsetY = -17;
     bool& WaitKey; // True while a text is shown
     bool& KeyAck;  // set by the input handlers while WaitKey is True
+    // The in-game menu, which Esc opens while the text waits: once it is open the text is shown
+    // whole and not held.
+    const bool* MenuOpen = nullptr;
 };
 
 // Where ShowFrame puts a text: its left edge, its base line and, for a speech bubble, the pointer
@@ -67,7 +70,7 @@ TextPlacement placeScreenText(const ScreenTextRequest& request, int logicalWidth
 
 // Presents the frame with the requested text typed into it (one character per 25 ms; a key or a
 // click shows the rest at once), then holds it until a key or click, or 1000 ms after the last
-// paced character. Does not clear the request.
+// paced character; a menu opened meanwhile ends the wait with no hold. Does not clear the request.
 void ShowFrame(const ScreenTextRequest& request, FramePresentation& frame);
 
 } // namespace tolvar::battle

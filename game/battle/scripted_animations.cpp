@@ -80,6 +80,13 @@ void rearm(BattleState& s, int a)
             s.AnimTaskPending[a][l] = "1";
 }
 
+// The player has the troop again; the soldiers turn with his orders.
+void giveControlBack(BattleState& s)
+{
+    s.InputLocked = false;
+    s.FacingHeld = false;
+}
+
 bool anyAnimationRunning(const BattleState& s)
 {
     for (int a = 1; a <= MaxAnimations; ++a)
@@ -99,6 +106,7 @@ void walkTo(Battle& battle, std::string_view line)
     s.HeadingExact[1] = CalcANG(static_cast<float>(s.TargetX[1]), static_cast<float>(s.TargetY[1]),
                                 s.SoldierX[1], s.SoldierY[1]);
     s.Moving[1] = 1;
+    s.FacingHeld = false;
     // The move order keeps the target set here while the troop is out of the player's hands.
     s.MoveOrder = true;
     TroopOrders(battle);
@@ -117,10 +125,12 @@ bool runTask(Battle& battle, std::string_view line)
         s.AimX = (cellX(line) - 1) * s.TileWidth + 7;
         s.AimY = (cellY(line) - 1) * s.TileHeight + 5;
         s.MouseMapPoint = {s.AimX, s.AimY};
+        s.FacingHeld = false;
         s.FireHeld = true; // the troop goes on firing at it until told to stop
         return true;
     case LookTo:
         s.MouseMapPoint = {(cellX(line) - 1) * s.TileWidth + 7, (cellY(line) - 1) * s.TileHeight + 7};
+        s.FacingHeld = false;
         return true;
     case LeaderMessage:
         SetScreenText(s.ScreenText, s.SoldierX[1] - s.CameraX, s.SoldierY[1] - s.CameraY, taskText(line), 1,
@@ -143,7 +153,7 @@ bool runTask(Battle& battle, std::string_view line)
         for (int a = 1; a <= MaxAnimations; ++a)
             if (s.AnimState[a] != AnimEmpty)
                 s.AnimState[a] = AnimEnded;
-        s.InputLocked = false;
+        giveControlBack(s);
         return true;
     case StopFiring:
         s.FireHeld = false;
@@ -204,6 +214,10 @@ void StartAnimation(Battle& battle, std::string_view name)
     if (a == 0 || s.AnimState[a] == AnimRunning)
         return;
     s.AnimState[a] = AnimRunning;
+    // A script that takes the troop from the player holds its facing until one of its lines
+    // names a point.
+    if (!s.InputLocked)
+        s.FacingHeld = true;
     s.InputLocked = true;
     s.AnimTick[a] = 0;
     // The clock keeps its place within the tick, so a restarted tick 0 may be short; a clock that
@@ -228,7 +242,7 @@ void StopAnimation(Battle& battle, std::string_view name)
         rearm(s, a);
     }
     if (!anyAnimationRunning(s))
-        s.InputLocked = false;
+        giveControlBack(s);
 }
 
 } // namespace tolvar::battle

@@ -299,11 +299,12 @@ void LivingSoldiersPhase(Battle& battle)
             s.Rounds[i] = s.ClipRounds;
             s.Clips[i] = std::max(s.Clips[i] - 1, 0);
         }
-        // The soldiers turn also while a script drives them: its walks and looks set the point
-        // they turn to, as the mouse does under the player's orders.
-        if (s.PointerKind == 1 || (s.PointerKind == 2 && i == 1))
+        // The soldiers turn also while a script drives them: its walks, fire orders and looks set
+        // the point they turn to, as the mouse does under the player's orders. Until its first
+        // such line they keep their facing.
+        if (!s.FacingHeld && (s.PointerKind == 1 || (s.PointerKind == 2 && i == 1)))
             s.Facing[i] = CalcANG(mouseX, mouseY, s.SoldierX[i], s.SoldierY[i]);
-        else if (s.PointerKind == 2)
+        else if (!s.FacingHeld && s.PointerKind == 2)
             s.Facing[i] = CalcANG(static_cast<float>(s.TargetX[i]), static_cast<float>(s.TargetY[i]),
                                   s.SoldierX[i], s.SoldierY[i]);
         if (s.Reload[i] == 0)

@@ -49,15 +49,17 @@ TEST_F(InputTest, Keys)
     EXPECT_FALSE(h.game.SoundOn);
     EXPECT_FALSE(s.KeyAck);
 
-    // A waiting text: Esc leaves the menu alone, but every key acknowledges.
+    // A waiting text: every key acknowledges it, and Esc opens the menu all the same.
     s.MenuOpen = false;
     s.MenuStage = "";
     s.WaitKey = true;
-    h.key(27);
-    EXPECT_FALSE(s.MenuOpen);
-    EXPECT_TRUE(s.KeyAck);
-    s.KeyAck = false;
     h.key('Q');
+    EXPECT_TRUE(s.KeyAck);
+    EXPECT_FALSE(s.MenuOpen);
+    s.KeyAck = false;
+    h.key(27);
+    EXPECT_TRUE(s.MenuOpen);
+    EXPECT_EQ(s.MenuStage, "15");
     EXPECT_TRUE(s.KeyAck);
 }
 

@@ -273,6 +273,46 @@ TEST(EnemyBehaviour, HoldFireKindStopsShootingAndTroopNearLiftsIt)
     EXPECT_FALSE(shots.empty());
 }
 
+// "Do not fire" arriving while a shot at the troop counts down, at any step of the countdown, ends
+// it without a shot: not at the map's corner, where no "Fire to" line aimed, nor at the cell of an
+// earlier, lifted burst. "Fire" lifts it again and the enemy shoots at the soldier.
+TEST(EnemyBehaviour, HoldFireDuringTheCountdownAtTheTroopEndsItWithoutAShot)
+{
+    struct Case
+    {
+        const char* before;
+        std::vector<std::string> guard;
+        int holdFrame; // the frame in which "do not fire" runs
+    };
+    const Case cases[] = {
+        {"no Fire to line", {"0000,03,10,10", "0002,10", "0008,05"}, 21},
+        {"a burst at a cell, lifted", {"0000,02,10,03", "0001,05", "0003,10", "0008,05"}, 31},
+    };
+    constexpr int LiftFrame = 81;
+    for (const Case& c : cases) {
+        for (int step = 1; step <= 13; ++step) {
+            SCOPED_TRACE(testing::Message() << c.before << ", countdown step " << step);
+            FrameHarness h;
+            h.start(guardMission(c.guard));
+            BattleState& s = h.s();
+            int shotAtTheSoldier = 0;
+            for (int f = 1; f <= LiftFrame + 20 && shotAtTheSoldier == 0; ++f) {
+                if (f == c.holdFrame - step)
+                    placeSoldierEast(h, 1, 30); // noticed in this frame: the countdown begins
+                EnemyAiPhase(h.battle);
+                const int before = s.BulletIndex;
+                EnemyBehaviour(h.battle, 1);
+                if (s.BulletIndex == before)
+                    continue;
+                shotAtTheSoldier = f;
+                EXPECT_GE(f, LiftFrame) << "a shot before \"fire\" lifted the hold";
+                EXPECT_GT(s.Bullet[s.BulletIndex][8], 8) << "east, at the soldier";
+            }
+            EXPECT_NE(shotAtTheSoldier, 0);
+        }
+    }
+}
+
 // Whatever the enemy did before (a walk, a scripted burst stopped or lifted, a change of its AI
 // animation), once it is able to fire at the troop it opens fire on a soldier in reach within a
 // shot's countdown, and never at a soldier who is not there.

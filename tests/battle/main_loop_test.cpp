@@ -333,6 +333,72 @@ TEST_F(FrameTest, QuitEndsTheMissionForTheTitleScreen)
     EXPECT_EQ(h.soundCount(15), 1);
 }
 
+// A repeating condition shows its message in every frame; Esc pressed while it is typed or held
+// ends that frame's wait at once and opens the menu, which freezes the conditions, so QUIT can be
+// reached. A plain key or a click only acknowledges the text, which comes back in the next frame.
+TEST(MenuAndTexts, EscDuringATextRepeatedEveryFrameReachesTheMenuAndQuit)
+{
+    const std::string text = "The crate is locked."; // typed in 21 paced steps, then held
+    for (const int answerAtPump : {1, 25}) {
+        SCOPED_TRACE(answerAtPump == 1 ? "answered while typed" : "answered while held");
+        FrameHarness h;
+        MissionText m;
+        m.scripts = {"<Cond 001>",
+                     " 0 ",
+                     "<Se>",
+                     battle_test::quoted("01,99"),
+                     "<-Se>",
+                     "<Faz>",
+                     battle_test::quoted("02," + text),
+                     "<-Faz>",
+                     "<-Cond>"};
+        h.start(m);
+        int pumps = 0;
+        std::string answer; // what the player does while the next text waits: a key or "click"
+        h.whileTextShown = [&] {
+            if (++pumps != answerAtPump || answer.empty())
+                return;
+            if (answer == "click") {
+                h.press(1);
+                h.release(1);
+            } else {
+                h.key(answer[0]);
+            }
+            answer.clear();
+        };
+        // Runs a frame; whether it showed a text and how long it took.
+        const auto frame = [&] {
+            pumps = 0;
+            const platform::clock::Tick before = h.clock.tickCount();
+            h.frames(1);
+            return std::pair{pumps > 0, h.clock.tickCount() - before};
+        };
+
+        for (const std::string other : {"Q", "click"}) {
+            answer = other;
+            EXPECT_TRUE(frame().first) << other;
+            EXPECT_TRUE(frame().first) << other << ": the text comes back";
+            EXPECT_FALSE(h.s().MenuOpen) << other;
+        }
+
+        answer = "\x1b";
+        const auto [shown, took] = frame();
+        EXPECT_TRUE(shown);
+        EXPECT_TRUE(h.s().MenuOpen);
+        EXPECT_FALSE(h.s().WaitKey);
+        EXPECT_LE(took, 30 + 25 * answerAtPump) << "the text was held after Esc";
+        for (int i = 0; i < 10; ++i)
+            EXPECT_FALSE(frame().first) << "the menu freezes the conditions";
+        ASSERT_EQ(h.s().MenuStage, "3");
+        h.cursor = {static_cast<long>((menuOriginX(h.game) + 64 + 30) * 2),
+                    static_cast<long>((menuOriginY(h.game) + 10 + 8) * 2)};
+        h.press(1);
+        frame();
+        EXPECT_TRUE(h.game.MissionOver) << "QUIT";
+        EXPECT_FALSE(h.game.InGame);
+    }
+}
+
 TEST_F(FrameTest, TheMenusButtonsSetTheTrackAndTheSwitchesAndResumeSavesThem)
 {
     tolvar::GameState& g = h.game;

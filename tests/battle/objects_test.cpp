@@ -231,7 +231,7 @@ TEST_F(ObjectsTest, BlastKillsEveryoneStrictlyWithinTenPixels)
 
 TEST_F(ObjectsTest, WreckKillsOnlyOnceItHasLanded)
 {
-    load({"01,10,10"}, 2);
+    load({"01,10,10"}, 3);
     const double x0 = s.ObjX[0], y0 = s.ObjY[0];
     fireBullet(1, x0, y0);
     frame();
@@ -243,6 +243,8 @@ TEST_F(ObjectsTest, WreckKillsOnlyOnceItHasLanded)
     s.SoldierName[1] = "under";
     placeSoldier(2, static_cast<float>(otherX), static_cast<float>(y0));
     s.SoldierName[2] = "beside";
+    placeSoldier(3, static_cast<float>(landX - 5), static_cast<float>(y0)); // on the edge of its box
+    s.SoldierName[3] = "near";
     DollRecord& enemy = s.Dolls[1];
     enemy.X = static_cast<float>(landX - 2);
     enemy.Y = static_cast<float>(y0 + 4);
@@ -259,6 +261,7 @@ TEST_F(ObjectsTest, WreckKillsOnlyOnceItHasLanded)
     frame(); // the first frame on the ground
     EXPECT_EQ(slotOf("under"), 0);
     EXPECT_NE(slotOf("beside"), 0);
+    EXPECT_NE(slotOf("near"), 0) << "the wreck kills only strictly within 5 pixels";
     EXPECT_EQ(enemy.State, DollDying);
     EXPECT_FLOAT_EQ(enemy.X, static_cast<float>(landX - 3.5)) << "pushed back against its walk";
     EXPECT_FALSE(enemy.Walking);

@@ -180,6 +180,42 @@ TEST(ScriptedAnimations, WalksAndLooksTurnTheLeader)
     EXPECT_NEAR(s.Facing[1], 90, 5); // north, at the point (87, 7)
 }
 
+// An intro started in the mission's first frame: the troop keeps the facing its author gave it
+// (north), wherever the mouse pointed then, through the lines that name no point, until the first
+// walk, fire order or look; then the leader turns to that point.
+TEST(ScriptedAnimations, TheTroopKeepsItsFacingUntilALineNamesAPoint)
+{
+    struct Case
+    {
+        const char* line; // due at tick 1, the eleventh frame
+        float leaderFacing;
+    };
+    const Case cases[] = {
+        {"0001,01,09,05", 0},   // walk east to (170, 90)
+        {"0001,02,05,09", 268}, // fire south at (87, 165)
+        {"0001,03,05,09", 268}, // look south at (87, 167)
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.line);
+        MissionText m = withAnimations({{"intro", {"0000,04,Quiet now.", c.line}}});
+        m.troop = {quoted("05,05"), quoted("3"), quoted("01"), quoted("05"), quoted("03"), quoted("2")};
+        m.scripts.insert(m.scripts.end(), {"<Cond 001>", " 1 ", "<Se>", quoted("01,11"), "<-Se>", "<Faz>",
+                                           quoted("05,intro"), "<-Faz>", "<-Cond>"});
+        FrameHarness h;
+        h.start(m);
+        BattleState& s = h.s();
+        h.pointAtMap(190, 190); // south-east of the leader at (90, 90)
+        h.frames(10);
+        ASSERT_TRUE(s.InputLocked);
+        for (int i = 1; i <= 3; ++i) {
+            EXPECT_FLOAT_EQ(s.Facing[i], 90) << "soldier " << i;
+            EXPECT_EQ(s.PoseCell[i], 3) << "soldier " << i;
+        }
+        h.frames(2);
+        EXPECT_NEAR(s.Facing[1], c.leaderFacing, 2);
+    }
+}
+
 TEST(ScriptedAnimations, VictoryStopsEverySoldier)
 {
     FrameHarness h;

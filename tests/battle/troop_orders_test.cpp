@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 using namespace tolvar::battle;
 using battle_test::FrameHarness;
 using battle_test::MissionText;
@@ -51,6 +53,8 @@ TEST_F(TroopTest, TheShooterIsTheNearestSoldierThatMayFireInItsMode)
         float reload3;
         int cooldown3;
         int shooter; // 0: no shot
+        int rounds2 = 22;
+        int aimX = 300, aimY = 90;
     };
     const Case cases[] = {
         {1, 0, 0, 3}, // nearest to a point in the east
@@ -58,6 +62,10 @@ TEST_F(TroopTest, TheShooterIsTheNearestSoldierThatMayFireInItsMode)
         {1, 0, 2, 0}, // ... but waits for the nearest one to cool down
         {2, 0, 2, 2}, // mode 2 takes the nearest soldier that is ready
         {2, 1, 0, 0}, // ... and a reloading soldier does not fire
+        // Soldiers 1 and 3 stand equally far from a point south of soldier 2, who has no rounds:
+        // the lower slot fires, in either mode.
+        {1, 0, 0, 1, 0, 98, 300},
+        {2, 0, 0, 1, 0, 98, 300},
     };
     for (const Case& c : cases) {
         BattleState& s = h.s();
@@ -71,9 +79,10 @@ TEST_F(TroopTest, TheShooterIsTheNearestSoldierThatMayFireInItsMode)
             s.Rounds[k] = 22;
         }
         s.FireMode = c.mode;
+        s.Rounds[2] = c.rounds2;
         s.Reload[3] = c.reload3;
         s.Cooldown[3] = c.cooldown3;
-        fireAt(300, 90);
+        fireAt(c.aimX, c.aimY);
         const std::string label =
             "mode " + std::to_string(c.mode) + " expecting " + std::to_string(c.shooter);
         if (c.shooter == 0) {
@@ -87,8 +96,9 @@ TEST_F(TroopTest, TheShooterIsTheNearestSoldierThatMayFireInItsMode)
         EXPECT_EQ(s.Cooldown[c.shooter], s.FireDelay[c.shooter]) << label;
         EXPECT_TRUE(s.JustFired[c.shooter]) << label;
         // The bullet flies straight at the aim at 10 pixels per frame.
-        EXPECT_DOUBLE_EQ(s.Bullet[1][8], 10) << label;
-        EXPECT_DOUBLE_EQ(s.Bullet[1][9], 0) << label;
+        const double dx = c.aimX - s.SoldierX[c.shooter], dy = c.aimY - s.SoldierY[c.shooter];
+        EXPECT_NEAR(s.Bullet[1][8], dx / std::hypot(dx, dy) * 10, 1e-4) << label;
+        EXPECT_NEAR(s.Bullet[1][9], dy / std::hypot(dx, dy) * 10, 1e-4) << label;
         EXPECT_EQ(s.Bullet[1][5], TroopBulletKind) << label;
     }
 }
@@ -151,6 +161,22 @@ TEST_F(TroopTest, KillDollCompactsTheSlotsAndTheNextSoldierLeads)
     s.CameraX = 100;
     h.frames(1);
     EXPECT_EQ(s.CameraX, 99);
+}
+
+// Two soldiers of one name (rows 1 and 3 of the roster): each death blanks only the first row
+// still holding the name, so the living namesake keeps his row.
+TEST_F(TroopTest, KillDollBlanksOnlyTheFirstRosterRowOfTheName)
+{
+    BattleState& s = h.s();
+    h.game.Roster[3][tolvar::RosterName] = "A";
+    s.SoldierName[3] = "A";
+    KillDoll(h.battle, 3);
+    EXPECT_EQ(h.game.Roster[1][tolvar::RosterName], "");
+    EXPECT_EQ(h.game.Roster[2][tolvar::RosterName], "B");
+    EXPECT_EQ(h.game.Roster[3][tolvar::RosterName], "A");
+    KillDoll(h.battle, 1);
+    EXPECT_EQ(h.game.Roster[2][tolvar::RosterName], "B");
+    EXPECT_EQ(h.game.Roster[3][tolvar::RosterName], "");
 }
 
 TEST_F(TroopTest, AnEmptiedClipReloadsInAbout31FramesWithTheReloadSoundAtCell29)

@@ -66,17 +66,23 @@ long wakeUps()
     return usage.ru_nvcsw;
 }
 
-// A paced wait pumps once and sleeps to its tick in one sleep, however far the tick.
+// A paced wait sleeps to its tick in one sleep, however far the tick, and then pumps once, so
+// that what the player did during the sleep is seen at once.
 TEST(SystemClock, WaitUntilPumpsOnceAndSleepsToTheTick)
 {
     SystemClock clock;
     const Tick start = clock.tickCount();
     int pumps = 0;
+    Tick pumpedAt = 0;
     const long before = wakeUps();
-    clock.waitUntil(start + 25, [&] { ++pumps; });
+    clock.waitUntil(start + 25, [&] {
+        ++pumps;
+        pumpedAt = clock.tickCount();
+    });
     const long woken = wakeUps() - before;
     EXPECT_GE(clock.tickCount(), start + 25);
     EXPECT_EQ(pumps, 1);
+    EXPECT_GE(pumpedAt, start + 25) << "the events were pumped before the sleep";
     EXPECT_LE(woken, 2) << "a wait that polls wakes up many times";
 
     pumps = 0;
