@@ -3,6 +3,7 @@
 #include "campaign_editor/campaign_folder.h"
 
 #include "platform/gfx/picture.h"
+#include "platform/text/file_names.h"
 
 #include <QFileInfo>
 #include <QProcess>
@@ -331,7 +332,7 @@ void Form1::OpenOK_Click()
 void Form1::EditorRUN_Click()
 {
     const std::string path = missionEditorPath(m_programsFolder);
-    const QFileInfo program(QString::fromLocal8Bit(path.c_str()));
+    const QFileInfo program(platform::text::toolkitPath(path));
     if (!program.isFile()) {
         return;
     }

@@ -1,10 +1,14 @@
 #include "campaign_editor/form1.h"
 
+#include "platform/gfx/picture.h"
+#include "platform/text/file_names.h"
 #include "platform/text/text_file.h"
 #include "platform/ui/events.h"
 #include "platform/ui/keys.h"
 #include "platform/ui/message_boxes.h"
 #include "platform/ui/user_actions.h"
+
+#include "tests/platform_text/program_folders.h"
 
 #include <gtest/gtest.h>
 
@@ -541,6 +545,57 @@ TEST_F(CampaignEditor, TheMissionEditorStartsOnlyWhenItIsThere)
     }
     EXPECT_EQ(started, "0\n");
     EXPECT_TRUE(m_boxes.shown().empty());
+}
+
+// The programs' folder is the system's path, whatever letters it holds: the editor finds its
+// pictures and missions there, saves and opens campaigns there and starts the mission editor
+// from it.
+TEST_F(CampaignEditor, WorksFromAProgramsFolderOfAnyLetters)
+{
+    for (const char* picture : {"btnadd.bmp", "btnremove.bmp", "btnup.bmp", "btndown.bmp"}) {
+        std::filesystem::create_directories(m_programs + "/arquivos/grafico");
+        ASSERT_TRUE(platform::gfx::Picture(36, 28, 0x808080).save(m_programs + "/arquivos/grafico/" + picture));
+    }
+    // A stand-in mission editor that leaves a mark in the folder it is started in.
+    const std::string program = m_programs + "/plotwright";
+    ASSERT_TRUE(platform::text::writeFileAtomic(program, "#!/bin/sh\necho started > started.txt\n").ok);
+    QFile::setPermissions(QString::fromStdString(program),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadUser |
+                              QFile::ExeUser);
+
+    QTemporaryDir parent;
+    ASSERT_TRUE(parent.isValid());
+    for (const QString& name : program_folders::names()) {
+        SCOPED_TRACE(name.toStdString());
+        const QString folder = program_folders::copyInto(m_dir.path(), parent.path(), name);
+        ASSERT_FALSE(folder.isEmpty());
+        Form1 f(platform::text::systemPath(folder));
+        f.show();
+        EXPECT_EQ(f.missingPicture(), "");
+        EXPECT_EQ(f.MissionOK.items(), (Names{"B3", "m1", "m2"}));
+
+        f.NameField.setText("Ann");
+        user::click(f.SaveAsBut);
+        f.SaveTXT.setText("gamma");
+        m_boxes.acknowledge();
+        user::click(f.SaveOK);
+        f.NameField.setText("");
+        user::click(f.OpenBut);
+        const int gamma = indexOf(f.OpenDirectory, "gamma.cfc");
+        ASSERT_GE(gamma, 0);
+        user::click(f.OpenDirectory, gamma);
+        user::click(f.OpenOK);
+        EXPECT_EQ(f.NameField.text(), "Ann\r\n");
+
+        user::click(f.EditorRUN);
+        const QString marker = folder + "/started.txt";
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        while (std::chrono::steady_clock::now() < deadline && QFileInfo(marker).size() == 0) {
+            QThread::msleep(20);
+        }
+        EXPECT_GT(QFileInfo(marker).size(), 0) << "the mission editor was not started";
+    }
+    EXPECT_EQ(m_boxes.shown().size(), static_cast<std::size_t>(program_folders::names().size())); // "ok" once each
 }
 
 TEST_F(CampaignEditor, SavingLeavesAScratchFileOfTheUsersAlone)
