@@ -142,6 +142,17 @@ std::string TextBox::text() const
     return fromWidgetText(static_cast<QLineEdit*>(widget())->text(), false);
 }
 
+bool TextBox::fitsCodePage() const
+{
+    if (widget() == nullptr) {
+        return true;
+    }
+    if (multiLine()) {
+        return text::fromUnicodeExactly(widgetText(*static_cast<QPlainTextEdit*>(widget()))).has_value();
+    }
+    return text::fromUnicodeExactly(static_cast<QLineEdit*>(widget())->text()).has_value();
+}
+
 void TextBox::setText(const std::string& value)
 {
     if (widget() == nullptr) {

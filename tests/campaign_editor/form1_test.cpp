@@ -14,6 +14,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QThread>
 
@@ -160,21 +161,26 @@ TEST_F(CampaignEditor, RefusedNamesShowOneMessageAndWriteNothing)
 {
     const std::string extension = "Don't put extensions in the file name";
     const std::string invalid = "\\ / : * ? < > | are invalid caracters.";
+    const std::string unusable = "The name of this file has letters that can't be in a campaign's name: ";
     struct Case
     {
-        const char* name;
+        const char* name; // as the box gives it back
         std::string message;
+        const char* typed = nullptr; // typed by the author (UTF-8) when the name cannot show it
     };
     const std::vector<Case> cases = {{"alpha.cfc", extension},
                                      {"al*pha", invalid},
                                      {"al\"pha", invalid},
-                                     {"", "I will need a file name."}};
+                                     {"", "I will need a file name."},
+                                     {"?mega", unusable + "?mega", "\u03A9mega"}};
     Form1& f = form();
     for (const auto& c : cases) {
         m_boxes.clear();
         m_boxes.acknowledge();
         user::click(f.SaveAsBut);
         f.SaveTXT.setText(c.name);
+        if (c.typed)
+            static_cast<QLineEdit*>(f.SaveTXT.widget())->setText(QString::fromUtf8(c.typed));
         user::click(f.SaveOK);
         ASSERT_EQ(m_boxes.shown().size(), 1u) << c.name;
         EXPECT_EQ(m_boxes.shown()[0].text, c.message);
