@@ -48,8 +48,8 @@ CampaignSession::SaveResult CampaignSession::save(const std::string& typed, cons
         ui::msgBox(*refusal, ui::MsgButtons::Ok, ui::MsgIcon::Critical, kTitle);
         return SaveResult::Refused;
     }
-    if (!fitsCampaignFile(campaign)) {
-        ui::msgBox(QuoteInTextMessage, ui::MsgButtons::Ok, ui::MsgIcon::Critical, kTitle);
+    if (const auto refusal = campaignTextRefusal(campaign)) {
+        ui::msgBox(*refusal, ui::MsgButtons::Ok, ui::MsgIcon::Critical, kTitle);
         return SaveResult::Refused;
     }
     const std::optional<std::string> path = pathOf(name);

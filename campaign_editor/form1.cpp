@@ -275,7 +275,8 @@ void Form1::SaveDirectory_DblClick()
 
 void Form1::SaveOK_Click()
 {
-    if (m_session.save(SaveTXT.text(), campaign(), SaveTXT.fitsCodePage()) == CampaignSession::SaveResult::Saved) {
+    if (m_session.save(SaveTXT.text(), campaign(), SaveTXT.fitsCodePage()) ==
+        CampaignSession::SaveResult::Saved) {
         SaveFrame.hide();
     }
     refreshDirectories();

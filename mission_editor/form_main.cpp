@@ -293,7 +293,8 @@ bool FormMain::loadPictures()
          {std::pair{&m_canvas.Paleta, "map.bmp"}, {&m_canvas.ObjtPic, "objtpic.bmp"}}) {
         const std::string path = folder + name;
         if (!picture->load(path)) {
-            ui::msgBox("The picture " + platform::text::shownText(path) + " is missing or cannot be read.\rThe editor cannot start.",
+            ui::msgBox("The picture " + platform::text::shownText(path) +
+                           " is missing or cannot be read.\rThe editor cannot start.",
                        ui::MsgButtons::Ok, ui::MsgIcon::Critical, "Editor");
             return false;
         }

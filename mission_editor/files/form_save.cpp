@@ -117,9 +117,8 @@ void FormSave::SaveButton_Click()
     // name of the file the mission came from.
     const std::string name = m_model.QuickSave ? FileName.text() : vb::trim(FileName.text());
     // A letter the code page lacks shows as '?' in the name: say what is really wrong with it.
-    const std::optional<std::string> refusal = FileName.fitsCodePage()
-                                                   ? missionNameRefusal(name)
-                                                   : std::string(UnusableFileNameMessage) + name;
+    const std::optional<std::string> refusal =
+        FileName.fitsCodePage() ? missionNameRefusal(name) : std::string(UnusableFileNameMessage) + name;
     if (refusal) {
         ui::msgBox(*refusal, ui::MsgButtons::Ok, ui::MsgIcon::Critical, EditorTitle);
     }

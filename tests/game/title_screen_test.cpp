@@ -268,7 +268,8 @@ TEST_F(TitleWindow, StartsFromAProgramsFolderOfAnyLetters)
     QTemporaryDir parent;
     ASSERT_TRUE(parent.isValid());
     for (const QString& name : program_folders::names()) {
-        const QString folder = program_folders::copyInto(QString::fromStdString(m_folder.string()), parent.path(), name);
+        const QString folder =
+            program_folders::copyInto(QString::fromStdString(m_folder.string()), parent.path(), name);
         ASSERT_FALSE(folder.isEmpty()) << name.toStdString();
         GameState there;
         there.programFolder = platform::text::systemPath(folder);

@@ -140,7 +140,8 @@ TEST_F(Editor, StartsFromAProgramsFolderOfAnyLetters)
     QTemporaryDir parent;
     ASSERT_TRUE(parent.isValid());
     for (const QString& name : program_folders::names()) {
-        const QString folder = program_folders::copyInto(QString::fromStdString(programs), parent.path(), name);
+        const QString folder =
+            program_folders::copyInto(QString::fromStdString(programs), parent.path(), name);
         ASSERT_FALSE(folder.isEmpty()) << name.toStdString();
         FormMain there(model, platform::text::systemPath(folder));
         there.ScreenWidth = [] { return 1024; };
@@ -149,7 +150,8 @@ TEST_F(Editor, StartsFromAProgramsFolderOfAnyLetters)
     ASSERT_TRUE(QFile::remove(QDir(parent.path()).filePath(program_folders::names()[0]) +
                               "/arquivos/grafico/map.bmp"));
     boxes.acknowledge();
-    FormMain there(model, platform::text::systemPath(QDir(parent.path()).filePath(program_folders::names()[0])));
+    FormMain there(model,
+                   platform::text::systemPath(QDir(parent.path()).filePath(program_folders::names()[0])));
     there.ScreenWidth = [] { return 1024; };
     EXPECT_FALSE(there.Form_Load());
     ASSERT_EQ(boxes.shown().size(), 1u);

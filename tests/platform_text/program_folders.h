@@ -20,7 +20,7 @@ inline QStringList names()
     return {
         QString::fromUtf8("Jogos a\xC3\xA7\xC3\xA3o/bin"),                  // accents
         QString::fromUtf8("jo\xC3\xA3o/\xE6\xB8\xB8\xE6\x88\x8F \xCE\xA9"), // Chinese and Greek
-        QString::fromUtf8("Jogos/O\"Brien's games"),                         // a quote and blanks
+        QString::fromUtf8("Jogos/O\"Brien's games"),                        // a quote and blanks
     };
 }
 
