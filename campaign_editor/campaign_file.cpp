@@ -6,6 +6,7 @@
 #include "platform/text/vb.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace cadrell {
 
@@ -21,29 +22,38 @@ void skipItems(platform::text::TextReader& reader, int count)
     }
 }
 
-// Number of missions announced by the header, held to what the editor keeps.
+// Number of missions announced by the header; 0 for anything but a positive number.
 std::size_t missionCount(const std::string& item)
 {
     const double value = vb::val(item);
     if (!(value > 0)) {
         return 0;
     }
-    if (value >= static_cast<double>(kMaxMissions)) {
-        return kMaxMissions;
+    if (value >= static_cast<double>(std::numeric_limits<std::size_t>::max() / 2)) {
+        return std::numeric_limits<std::size_t>::max() / 2;
     }
     return static_cast<std::size_t>(value);
 }
 
 } // namespace
 
-bool fitsCampaignFile(const CampaignRecord& campaign)
+std::optional<std::string> campaignTextRefusal(const CampaignRecord& campaign)
 {
-    for (const std::string* text : {&campaign.name, &campaign.author, &campaign.namesText}) {
+    for (const std::string* text : {&campaign.name, &campaign.author}) {
         if (text->find('"') != std::string::npos) {
-            return false;
+            return QuoteInTextMessage;
         }
     }
-    return true;
+    // A double quote inside a soldier name is carried: a bare item runs to its comma or line end.
+    for (const std::string& name : splitSoldierNames(campaign.namesText)) {
+        if (name.find(',') != std::string::npos) {
+            return CommaInNameMessage;
+        }
+        if (platform::text::lowerCase(name) == "<-nomes>") {
+            return NamesTagInNameMessage;
+        }
+    }
+    return std::nullopt;
 }
 
 bool campaignCanName(std::string_view missionName)
@@ -113,17 +123,28 @@ void readCampaign(std::string_view bytes, CampaignRecord& campaign)
     }
     skipItems(reader, 2); // "<-Campanha>", "<Miss>"
 
+    // The missions run up to "<-Miss>", as the game reads them: a count that another program got
+    // wrong neither drops missions nor takes tags and names for missions. Only a file cut short
+    // before that tag is held to its count, so what is left of the lost tags is no mission.
     campaign.missions.clear();
-    for (std::size_t i = 0; i < count && !reader.atEnd(); ++i) {
-        campaign.missions.push_back(reader.readItem());
+    bool listClosed = false;
+    while (!reader.atEnd()) {
+        std::string item = reader.readItem();
+        if (platform::text::lowerCase(item) == "<-miss>") {
+            listClosed = true;
+            break;
+        }
+        campaign.missions.push_back(std::move(item));
     }
-    skipItems(reader, 2); // "<-Miss>", "<Nomes>"
+    if (!listClosed && campaign.missions.size() > count) {
+        campaign.missions.resize(count);
+    }
+    skipItems(reader, 1); // "<Nomes>"
 
     // The names run up to "<-Nomes>" or to the end of the file. A last name that the end of a
     // damaged file cuts off from its closing tag is kept.
     campaign.namesText.clear();
-    std::size_t names = 0;
-    while (!reader.atEnd() && names < kMaxNames) {
+    while (!reader.atEnd()) {
         const std::string item = reader.readItem();
         if (platform::text::lowerCase(item) == "<-nomes>") {
             break;
@@ -133,7 +154,6 @@ void readCampaign(std::string_view bytes, CampaignRecord& campaign)
         }
         campaign.namesText += item;
         campaign.namesText += kCrLf;
-        ++names;
     }
 }
 

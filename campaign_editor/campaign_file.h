@@ -4,6 +4,7 @@
 #include "campaign_editor/campaign_record.h"
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,15 +13,16 @@ namespace cadrell {
 
 // Longest soldier name a campaign keeps; longer names are cut to this many characters.
 constexpr std::size_t kMaxSoldierName = 15;
-// The most missions and soldier names a campaign file is read with; the rest is ignored.
-constexpr std::size_t kMaxMissions = 1000;
-constexpr std::size_t kMaxNames = 5000;
 
-// The campaign's name and author are written between double quotes and its soldier names are read
-// back as items, nothing escaped: a double quote in any of them would cut it short on reading, so
-// the editor refuses it. The message in the editor's words.
+// Texts the campaign file cannot carry, in the editor's words. The campaign's name and author are
+// written between double quotes, nothing escaped: a double quote in them would cut them short on
+// reading. A soldier name is a bare line read back as an item: a comma in it (one typed inside
+// quotes) would split it, and a name that reads as the closing tag would end the list there.
 inline constexpr const char* QuoteInTextMessage = "Don't put \" in the texts";
-bool fitsCampaignFile(const CampaignRecord& campaign);
+inline constexpr const char* CommaInNameMessage = "Don't put commas in the name";
+inline constexpr const char* NamesTagInNameMessage = "Don't put <-Nomes> in the names";
+// Why the campaign cannot be written so that it reads back as it stands; nothing when it can.
+std::optional<std::string> campaignTextRefusal(const CampaignRecord& campaign);
 
 // True when a mission of that name can be listed in a campaign and read back as the same name: a
 // plain file name without commas or double quotes, not starting with a blank, and not the tag that
@@ -38,7 +40,10 @@ std::string writeCampaign(const CampaignRecord& campaign);
 
 // Fills `campaign` from a campaign file's bytes: name, author, missions and names box are
 // replaced; the order option changes only when the file says "true" or "false" (any letter case).
-// A short or damaged file gives what it holds and never reads past its end.
+// The missions are the items up to "<-Miss>" and the names those up to "<-Nomes>" (any letter
+// case), however many there are and whatever the header's count says, so that a campaign opened
+// and saved again keeps every mission and name. A short or damaged file gives what it holds and
+// never reads past its end.
 void readCampaign(std::string_view bytes, CampaignRecord& campaign);
 
 // The three lines that describe a campaign file: its name, author and mission count.

@@ -17,10 +17,11 @@ namespace {
 
 constexpr std::string_view kTitle = "Editor";
 
-// Said, followed by the name, when the file picked has letters a campaign's name cannot hold.
-std::string unusableNameMessage(const platform::text::FolderFile& file)
+// Said, followed by the name, when the file picked or the name typed has letters a campaign's
+// name cannot hold.
+std::string unusableNameMessage(const std::string& shown)
 {
-    return "The name of this file has letters that can't be in a campaign's name: " + file.shownText();
+    return "The name of this file has letters that can't be in a campaign's name: " + shown;
 }
 
 } // namespace
@@ -37,17 +38,18 @@ std::optional<std::string> CampaignSession::pathOf(const std::string& name) cons
     return platform::text::pathInFolder(m_folder, name + ".cfc");
 }
 
-CampaignSession::SaveResult CampaignSession::save(const std::string& typed, const CampaignRecord& campaign)
+CampaignSession::SaveResult CampaignSession::save(const std::string& typed, const CampaignRecord& campaign,
+                                                  bool nameFitsCodePage)
 {
     const bool inPlace = std::exchange(m_saveInPlace, false);
     const std::string name = inPlace ? typed : vb::trim(typed);
 
-    if (const auto refusal = fileNameRefusal(name)) {
+    if (const auto refusal = nameFitsCodePage ? fileNameRefusal(name) : unusableNameMessage(name)) {
         ui::msgBox(*refusal, ui::MsgButtons::Ok, ui::MsgIcon::Critical, kTitle);
         return SaveResult::Refused;
     }
-    if (!fitsCampaignFile(campaign)) {
-        ui::msgBox(QuoteInTextMessage, ui::MsgButtons::Ok, ui::MsgIcon::Critical, kTitle);
+    if (const auto refusal = campaignTextRefusal(campaign)) {
+        ui::msgBox(*refusal, ui::MsgButtons::Ok, ui::MsgIcon::Critical, kTitle);
         return SaveResult::Refused;
     }
     const std::optional<std::string> path = pathOf(name);
@@ -79,7 +81,7 @@ bool CampaignSession::open(const platform::text::FolderFile& file, CampaignRecor
 {
     if (!file.name) {
         // The campaign could never be saved back under its name.
-        ui::msgBox(unusableNameMessage(file), ui::MsgButtons::Ok, ui::MsgIcon::Critical, kTitle);
+        ui::msgBox(unusableNameMessage(file.shownText()), ui::MsgButtons::Ok, ui::MsgIcon::Critical, kTitle);
         return false;
     }
     std::string bytes;
@@ -96,7 +98,7 @@ bool CampaignSession::open(const platform::text::FolderFile& file, CampaignRecor
 std::string CampaignSession::preview(const platform::text::FolderFile& file) const
 {
     if (!file.name) {
-        return unusableNameMessage(file);
+        return unusableNameMessage(file.shownText());
     }
     std::string bytes;
     if (!platform::text::readFile(file.pathIn(m_folder), bytes)) {

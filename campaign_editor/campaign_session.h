@@ -39,7 +39,9 @@ public:
     // Checks the name (typed names are taken without the blanks at their ends) and the texts,
     // asks before overwriting another campaign (the file of that name in any letter case), writes
     // the file and says "ok". A saved file becomes the current campaign. Ends any save in place.
-    SaveResult save(const std::string& name, const CampaignRecord& campaign);
+    // `nameFitsCodePage` is false when the name was typed with letters Windows-1252 lacks (shown
+    // as '?' in `name`): such a name is refused for what it is.
+    SaveResult save(const std::string& name, const CampaignRecord& campaign, bool nameFitsCodePage = true);
 
     // Reads the campaign file `file` of the folder into `campaign` and makes it the current
     // campaign. False, with a message, when its name has letters a campaign's name cannot hold or

@@ -3,6 +3,7 @@
 #include "campaign_editor/campaign_folder.h"
 
 #include "platform/gfx/picture.h"
+#include "platform/text/file_names.h"
 
 #include <QFileInfo>
 #include <QProcess>
@@ -274,7 +275,8 @@ void Form1::SaveDirectory_DblClick()
 
 void Form1::SaveOK_Click()
 {
-    if (m_session.save(SaveTXT.text(), campaign()) == CampaignSession::SaveResult::Saved) {
+    if (m_session.save(SaveTXT.text(), campaign(), SaveTXT.fitsCodePage()) ==
+        CampaignSession::SaveResult::Saved) {
         SaveFrame.hide();
     }
     refreshDirectories();
@@ -331,7 +333,7 @@ void Form1::OpenOK_Click()
 void Form1::EditorRUN_Click()
 {
     const std::string path = missionEditorPath(m_programsFolder);
-    const QFileInfo program(QString::fromLocal8Bit(path.c_str()));
+    const QFileInfo program(platform::text::toolkitPath(path));
     if (!program.isFile()) {
         return;
     }

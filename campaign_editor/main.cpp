@@ -1,4 +1,5 @@
 #include "campaign_editor/form1.h"
+#include "platform/text/file_names.h"
 #include "platform/ui/message_boxes.h"
 
 #include <QApplication>
@@ -6,9 +7,9 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    cadrell::Form1 form(QCoreApplication::applicationDirPath().toStdString());
+    cadrell::Form1 form(platform::text::programFolder());
     if (!form.missingPicture().empty()) {
-        platform::ui::msgBox("The picture " + form.missingPicture() +
+        platform::ui::msgBox("The picture " + platform::text::shownText(form.missingPicture()) +
                                  " is missing or cannot be read.\rThe editor cannot start.",
                              platform::ui::MsgButtons::Ok, platform::ui::MsgIcon::Critical, "Editor");
         return 1;

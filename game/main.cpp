@@ -9,7 +9,7 @@
 #include "game/sound_bank.h"
 #include "game/title_screen.h"
 #include "platform/clock/clock.h"
-#include "platform/text/codepage.h"
+#include "platform/text/file_names.h"
 #include "platform/ui/message_boxes.h"
 
 #include <QApplication>
@@ -20,7 +20,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
 
     tolvar::GameState game;
-    game.programFolder = platform::text::fromUnicode(QCoreApplication::applicationDirPath());
+    game.programFolder = platform::text::programFolder();
     platform::clock::Clock& clock = platform::clock::systemClock();
     tolvar::SoundBank sound(game);
 

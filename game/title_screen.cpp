@@ -1,6 +1,7 @@
 #include "game/title_screen.h"
 
 #include "game/campaign_start.h"
+#include "platform/text/file_names.h"
 #include "platform/text/text_file.h"
 #include "platform/text/vb.h"
 #include "platform/ui/events.h"
@@ -197,7 +198,8 @@ std::string Title::Form_Load()
         const std::string path =
             platform::text::resolveCaseInsensitive(m_state.dataPath(std::string("arquivos/grafico/") + name));
         if (!picture->load(path))
-            return "Cannot load the picture " + m_state.dataPath(std::string("arquivos/grafico/") + name);
+            return "Cannot load the picture " +
+                   platform::text::shownText(m_state.dataPath(std::string("arquivos/grafico/") + name));
     }
     m_form.picture() = m_background;
     m_drawn = false;

@@ -2,6 +2,7 @@
 
 #include "mission_editor/files/code_tables.h"
 
+#include "platform/text/file_names.h"
 #include "platform/text/vb.h"
 #include "platform/ui/events.h"
 #include "platform/ui/keys.h"
@@ -292,7 +293,8 @@ bool FormMain::loadPictures()
          {std::pair{&m_canvas.Paleta, "map.bmp"}, {&m_canvas.ObjtPic, "objtpic.bmp"}}) {
         const std::string path = folder + name;
         if (!picture->load(path)) {
-            ui::msgBox("The picture " + path + " is missing or cannot be read.\rThe editor cannot start.",
+            ui::msgBox("The picture " + platform::text::shownText(path) +
+                           " is missing or cannot be read.\rThe editor cannot start.",
                        ui::MsgButtons::Ok, ui::MsgIcon::Critical, "Editor");
             return false;
         }

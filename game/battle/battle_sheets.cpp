@@ -1,5 +1,7 @@
 #include "game/battle/battle_sheets.h"
 
+#include "platform/text/file_names.h"
+
 #include <utility>
 
 namespace tolvar::battle {
@@ -19,7 +21,7 @@ std::string loadBattleSheets(BattleSheets& sheets, const std::string& graficoFol
         folder += '/';
     for (const auto& [name, picture] : files) {
         if (!picture->load(folder + name))
-            return std::string("Cannot load the picture ") + folder + name;
+            return "Cannot load the picture " + platform::text::shownText(folder + name);
     }
     return {};
 }

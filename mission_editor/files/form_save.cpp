@@ -1,5 +1,6 @@
 #include "mission_editor/files/form_save.h"
 
+#include "mission_editor/files/form_load.h"
 #include "mission_editor/files/mission_paths.h"
 #include "mission_editor/files/mission_writer.h"
 
@@ -115,7 +116,9 @@ void FormSave::SaveButton_Click()
     // A name typed by the author is taken without the blanks at its ends; a quick save keeps the
     // name of the file the mission came from.
     const std::string name = m_model.QuickSave ? FileName.text() : vb::trim(FileName.text());
-    const std::optional<std::string> refusal = missionNameRefusal(name);
+    // A letter the code page lacks shows as '?' in the name: say what is really wrong with it.
+    const std::optional<std::string> refusal =
+        FileName.fitsCodePage() ? missionNameRefusal(name) : std::string(UnusableFileNameMessage) + name;
     if (refusal) {
         ui::msgBox(*refusal, ui::MsgButtons::Ok, ui::MsgIcon::Critical, EditorTitle);
     }

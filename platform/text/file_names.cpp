@@ -3,6 +3,8 @@
 #include "platform/text/codepage.h"
 
 #include <QByteArrayView>
+#include <QCoreApplication>
+#include <QFile>
 #include <dirent.h>
 #include <sys/stat.h>
 
@@ -48,6 +50,21 @@ std::string shownText(std::string_view onDisk)
         return *name;
     }
     return fromUnicode(QString::fromUtf8(onDisk.data(), static_cast<qsizetype>(onDisk.size())));
+}
+
+QString toolkitPath(std::string_view onDisk)
+{
+    return QFile::decodeName(QByteArray(onDisk.data(), static_cast<qsizetype>(onDisk.size())));
+}
+
+std::string systemPath(const QString& path)
+{
+    return QFile::encodeName(path).toStdString();
+}
+
+std::string programFolder()
+{
+    return systemPath(QCoreApplication::applicationDirPath());
 }
 
 bool isPlainFileName(std::string_view name)

@@ -26,6 +26,16 @@ std::optional<std::string> nameFromDisk(std::string_view onDisk);
 // code page lacks are '?'.
 std::string shownText(std::string_view onDisk);
 
+// A path as the file system spells it, for the toolkit, and a path from the toolkit as the file
+// system spells it. A path is the system's and is never Windows-1252 text: only the names of the
+// files inside the data folder are.
+QString toolkitPath(std::string_view onDisk);
+std::string systemPath(const QString& path);
+
+// The folder that holds the running program, as the file system spells it (a link to it
+// followed). Every data path of the programs starts from it.
+std::string programFolder();
+
 // True when `name` (Windows-1252) names a file in a folder and nothing else: not empty, not "."
 // or "..", with neither slash and no control byte (NUL included).
 bool isPlainFileName(std::string_view name);

@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QTextCursor>
+#include <QTextDocument>
 
 namespace platform::ui {
 
@@ -83,6 +84,21 @@ std::string fromWidgetText(const QString& shown, bool multiLine)
     return text;
 }
 
+// The text of a multi-line widget with every character as it stands. The document's plain text
+// turns no-break spaces into blanks; its raw text keeps them and marks the line breaks with
+// separators of its own, which become LF here as in the plain text.
+QString widgetText(const QPlainTextEdit& edit)
+{
+    QString raw = edit.document()->toRawText();
+    for (QChar& c : raw) {
+        const char16_t u = c.unicode();
+        if (u == QChar::ParagraphSeparator || u == QChar::LineSeparator || u == 0xFDD0 || u == 0xFDD1) {
+            c = QLatin1Char('\n');
+        }
+    }
+    return raw;
+}
+
 QWidget* makeEdit(TextBox::Lines lines)
 {
     if (lines == TextBox::Lines::Multi) {
@@ -121,9 +137,20 @@ std::string TextBox::text() const
         return {};
     }
     if (multiLine()) {
-        return fromWidgetText(static_cast<QPlainTextEdit*>(widget())->toPlainText(), true);
+        return fromWidgetText(widgetText(*static_cast<QPlainTextEdit*>(widget())), true);
     }
     return fromWidgetText(static_cast<QLineEdit*>(widget())->text(), false);
+}
+
+bool TextBox::fitsCodePage() const
+{
+    if (widget() == nullptr) {
+        return true;
+    }
+    if (multiLine()) {
+        return text::fromUnicodeExactly(widgetText(*static_cast<QPlainTextEdit*>(widget()))).has_value();
+    }
+    return text::fromUnicodeExactly(static_cast<QLineEdit*>(widget())->text()).has_value();
 }
 
 void TextBox::setText(const std::string& value)

@@ -17,7 +17,10 @@ public:
 
     bool multiLine() const { return m_lines == Lines::Multi; }
 
+    // The text as Windows-1252 bytes; a character the code page lacks is '?'.
     std::string text() const;
+    // True when every character of the text has a Windows-1252 byte, so text() is what was typed.
+    bool fitsCodePage() const;
     // Sets the text; runs onChange when it differs from the text shown. A text longer than the
     // maximum length is cut to it.
     void setText(const std::string& text);

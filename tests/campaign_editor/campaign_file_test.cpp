@@ -160,13 +160,13 @@ TEST(CampaignFile, FlagSetsTheOrderInAnyCaseAndOtherwiseLeavesIt)
     }
 }
 
-TEST(CampaignFile, ReaderTrustsTheCountAndEndsNamesAtTheTagInAnyCase)
+TEST(CampaignFile, ReaderTakesTheMissionsToTheirTagAndEndsNamesAtTheTagInAnyCase)
 {
     CampaignRecord r;
     cadrell::readCampaign(crlfJoin({"<Campanha>", "\"n\"", "\"a\"", " 3 ", "True", "<-Campanha>", "<Miss>",
                                     "a,b", "c", "<-Miss>", "<Nomes>", "Ann", "<-NOMES>", "Ghost"}),
                           r);
-    // "a,b" counts as two missions; the count's third item is "c".
+    // "a,b" is read as two missions.
     EXPECT_EQ(r.missions, (std::vector<std::string>{"a", "b", "c"}));
     EXPECT_EQ(r.namesText, "Ann\r\n");
 }
@@ -218,23 +218,43 @@ TEST(CampaignFile, ShortOrDamagedFilesReadWhatIsThere)
     EXPECT_TRUE(junk.missions.empty());
 }
 
-TEST(CampaignFile, ReaderKeepsAtMostTheMissionAndNameLimits)
+// Every mission and every name of a file is read, however many there are and whatever the
+// header's count says; saved again, the file holds them all under the true count.
+TEST(CampaignFile, EveryMissionAndNameIsReadWhateverTheCount)
 {
-    std::vector<std::string> lines = {"<Campanha>", "\"n\"",       "\"a\"", " 1500 ",
-                                      "True",       "<-Campanha>", "<Miss>"};
-    for (int i = 0; i < 1500; ++i) {
-        lines.push_back("m" + std::to_string(i));
+    const struct
+    {
+        int missions;
+        const char* count; // as the header says it
+        int names;
+    } cases[] = {
+        {0, " 0 ", 0},          {1000, " 1000 ", 3}, {1001, " 1001 ", 3}, {5000, " 5000 ", 0},
+        {1100, " 1100 ", 6000}, // more missions and names than the game plays with
+        {3, " 5 ", 2},          {3, " 1 ", 2},       {1100, " 1000 ", 2}, {2, " 0 ", 2},
+        {2, " -4 ", 2},         {2, " x ", 2},       {0, " 3 ", 2},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.missions) + " missions, count" + c.count);
+        CampaignRecord written;
+        written.name = "n";
+        written.author = "a";
+        for (int i = 1; i <= c.missions; ++i) {
+            written.missions.push_back("m" + std::to_string(i));
+        }
+        for (int i = 1; i <= c.names; ++i) {
+            written.namesText += "n" + std::to_string(i) + "\r\n";
+        }
+        const std::string bytes = cadrell::writeCampaign(written);
+        std::string told = bytes;
+        const std::string trueCount = " " + std::to_string(c.missions) + " \r\n";
+        told.replace(told.find(trueCount), trueCount.size(), std::string(c.count) + "\r\n");
+
+        CampaignRecord back;
+        cadrell::readCampaign(told, back);
+        EXPECT_EQ(back.missions, written.missions);
+        EXPECT_EQ(back.namesText, written.namesText);
+        EXPECT_EQ(cadrell::writeCampaign(back), bytes);
     }
-    lines.push_back("<-Miss>");
-    lines.push_back("<Nomes>");
-    for (int i = 0; i < 6000; ++i) {
-        lines.push_back("n" + std::to_string(i));
-    }
-    CampaignRecord r;
-    cadrell::readCampaign(crlfJoin(lines), r);
-    ASSERT_EQ(r.missions.size(), cadrell::kMaxMissions);
-    EXPECT_EQ(r.missions.back(), "m999");
-    EXPECT_EQ(cadrell::splitSoldierNames(r.namesText).size(), cadrell::kMaxNames);
 }
 
 TEST(CampaignFile, PreviewShowsNameAuthorAndCount)

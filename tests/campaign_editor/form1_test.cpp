@@ -1,15 +1,20 @@
 #include "campaign_editor/form1.h"
 
+#include "platform/gfx/picture.h"
+#include "platform/text/file_names.h"
 #include "platform/text/text_file.h"
 #include "platform/ui/events.h"
 #include "platform/ui/keys.h"
 #include "platform/ui/message_boxes.h"
 #include "platform/ui/user_actions.h"
 
+#include "tests/platform_text/program_folders.h"
+
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QThread>
 
@@ -156,21 +161,26 @@ TEST_F(CampaignEditor, RefusedNamesShowOneMessageAndWriteNothing)
 {
     const std::string extension = "Don't put extensions in the file name";
     const std::string invalid = "\\ / : * ? < > | are invalid caracters.";
+    const std::string unusable = "The name of this file has letters that can't be in a campaign's name: ";
     struct Case
     {
-        const char* name;
+        const char* name; // as the box gives it back
         std::string message;
+        const char* typed = nullptr; // typed by the author (UTF-8) when the name cannot show it
     };
     const std::vector<Case> cases = {{"alpha.cfc", extension},
                                      {"al*pha", invalid},
                                      {"al\"pha", invalid},
-                                     {"", "I will need a file name."}};
+                                     {"", "I will need a file name."},
+                                     {"?mega", unusable + "?mega", "\u03A9mega"}};
     Form1& f = form();
     for (const auto& c : cases) {
         m_boxes.clear();
         m_boxes.acknowledge();
         user::click(f.SaveAsBut);
         f.SaveTXT.setText(c.name);
+        if (c.typed)
+            static_cast<QLineEdit*>(f.SaveTXT.widget())->setText(QString::fromUtf8(c.typed));
         user::click(f.SaveOK);
         ASSERT_EQ(m_boxes.shown().size(), 1u) << c.name;
         EXPECT_EQ(m_boxes.shown()[0].text, c.message);
@@ -327,6 +337,33 @@ TEST_F(CampaignEditor, ACampaignComposedInTheWindowIsSavedAndOpenedByteForByte)
     EXPECT_EQ(fileBytes("camp.cfc"), expected);
 }
 
+// A double quote inside or after a soldier name is saved as typed and reads back whole; quotes
+// around a name are taken away, as the item reader takes them. The no-break space stays one.
+TEST_F(CampaignEditor, QuotesInsideSoldierNamesAreSavedAndOpenedBack)
+{
+    Form1& f = form();
+    user::click(f.NameField);
+    user::type(f.NameField, "O\"Brien\nSgt\xA0Rex\n\"Bob\"\nCid\"");
+    user::click(f.SaveAsBut);
+    f.SaveTXT.setText("quotes");
+    m_boxes.acknowledge();
+    user::click(f.SaveOK);
+    EXPECT_EQ(m_boxes.texts(), (Names{"ok"}));
+    const std::string bytes = fileBytes("quotes.cfc");
+    EXPECT_NE(bytes.find("\r\n<Nomes>\r\nO\"Brien\r\nSgt\xA0Rex\r\nBob\r\nCid\"\r\n<-Nomes>\r\n"),
+              std::string::npos)
+        << bytes;
+
+    m_form.reset();
+    Form1& again = form();
+    openCampaign("quotes.cfc");
+    EXPECT_EQ(again.NameField.text(), "O\"Brien\r\nSgt\xA0Rex\r\nBob\r\nCid\"\r\n");
+    writeFile("quotes.cfc", "changed");
+    m_boxes.acknowledge();
+    user::click(again.SaveBut);
+    EXPECT_EQ(fileBytes("quotes.cfc"), bytes);
+}
+
 // Names are the file system's on disk and Windows-1252 in the campaign: a campaign composed of
 // missions with accents is saved, listed, previewed, opened and saved back to its own file.
 TEST_F(CampaignEditor, AccentedNamesAreSavedListedOpenedAndSavedBack)
@@ -407,22 +444,40 @@ TEST_F(CampaignEditor, MissionNamesReachingOutsideAreListedAndNothingIsOpened)
     EXPECT_TRUE(m_boxes.shown().empty());
 }
 
-// A double quote in the name, the author or the soldier names would cut the text on reading:
-// the save is refused and nothing is written.
-TEST_F(CampaignEditor, ADoubleQuoteInTheTextsIsRefused)
+// A double quote in the name or the author would cut the text on reading; a soldier name with a
+// comma (typed inside quotes) would be split, and one that reads as the names' closing tag would
+// end the list: the save is refused and nothing is written.
+TEST_F(CampaignEditor, TextsTheFileCannotCarryAreRefused)
 {
     Form1& f = form();
-    for (ui::TextBox* box : {&f.CampainNameTXT, &f.AutorTXT, &f.NameField}) {
+    const std::string quote = "Don't put \" in the texts";
+    const std::string comma = "Don't put commas in the name";
+    const std::string tag = "Don't put <-Nomes> in the names";
+    const struct
+    {
+        ui::TextBox* box;
+        const char* text;
+        std::string message;
+    } cases[] = {
+        {&f.CampainNameTXT, "Say \"hi\", then go", quote},
+        {&f.AutorTXT, "O\"Brien", quote},
+        {&f.NameField, "Ann\r\n<-Nomes>\r\nBob", tag},
+        {&f.NameField, "Ann, <-nomes>", tag},
+        {&f.NameField, "\"<-NOMES>\"", tag},
+        {&f.NameField, "Ann\r\n  \"Smith, J\"", comma},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
         f.CampainNameTXT.setText("Name");
         f.AutorTXT.setText("Author");
         f.NameField.setText("Ann\r\nBob");
-        box->setText("Say \"hi\", then go");
+        c.box->setText(c.text);
         m_boxes.clear();
         m_boxes.acknowledge();
         user::click(f.SaveAsBut);
         f.SaveTXT.setText("quoted");
         user::click(f.SaveOK);
-        ASSERT_EQ(m_boxes.texts(), (Names{"Don't put \" in the texts"}));
+        ASSERT_EQ(m_boxes.texts(), (Names{c.message}));
         EXPECT_EQ(m_boxes.shown()[0].icon, ui::MsgIcon::Critical);
         EXPECT_TRUE(f.SaveFrame.visible());
         EXPECT_EQ(f.session().currentName(), "semnome");
@@ -541,6 +596,59 @@ TEST_F(CampaignEditor, TheMissionEditorStartsOnlyWhenItIsThere)
     }
     EXPECT_EQ(started, "0\n");
     EXPECT_TRUE(m_boxes.shown().empty());
+}
+
+// The programs' folder is the system's path, whatever letters it holds: the editor finds its
+// pictures and missions there, saves and opens campaigns there and starts the mission editor
+// from it.
+TEST_F(CampaignEditor, WorksFromAProgramsFolderOfAnyLetters)
+{
+    for (const char* picture : {"btnadd.bmp", "btnremove.bmp", "btnup.bmp", "btndown.bmp"}) {
+        std::filesystem::create_directories(m_programs + "/arquivos/grafico");
+        ASSERT_TRUE(
+            platform::gfx::Picture(36, 28, 0x808080).save(m_programs + "/arquivos/grafico/" + picture));
+    }
+    // A stand-in mission editor that leaves a mark in the folder it is started in.
+    const std::string program = m_programs + "/plotwright";
+    ASSERT_TRUE(platform::text::writeFileAtomic(program, "#!/bin/sh\necho started > started.txt\n").ok);
+    QFile::setPermissions(QString::fromStdString(program), QFile::ReadOwner | QFile::WriteOwner |
+                                                               QFile::ExeOwner | QFile::ReadUser |
+                                                               QFile::ExeUser);
+
+    QTemporaryDir parent;
+    ASSERT_TRUE(parent.isValid());
+    for (const QString& name : program_folders::names()) {
+        SCOPED_TRACE(name.toStdString());
+        const QString folder = program_folders::copyInto(m_dir.path(), parent.path(), name);
+        ASSERT_FALSE(folder.isEmpty());
+        Form1 f(platform::text::systemPath(folder));
+        f.show();
+        EXPECT_EQ(f.missingPicture(), "");
+        EXPECT_EQ(f.MissionOK.items(), (Names{"B3", "m1", "m2"}));
+
+        f.NameField.setText("Ann");
+        user::click(f.SaveAsBut);
+        f.SaveTXT.setText("gamma");
+        m_boxes.acknowledge();
+        user::click(f.SaveOK);
+        f.NameField.setText("");
+        user::click(f.OpenBut);
+        const int gamma = indexOf(f.OpenDirectory, "gamma.cfc");
+        ASSERT_GE(gamma, 0);
+        user::click(f.OpenDirectory, gamma);
+        user::click(f.OpenOK);
+        EXPECT_EQ(f.NameField.text(), "Ann\r\n");
+
+        user::click(f.EditorRUN);
+        const QString marker = folder + "/started.txt";
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        while (std::chrono::steady_clock::now() < deadline && QFileInfo(marker).size() == 0) {
+            QThread::msleep(20);
+        }
+        EXPECT_GT(QFileInfo(marker).size(), 0) << "the mission editor was not started";
+    }
+    EXPECT_EQ(m_boxes.shown().size(),
+              static_cast<std::size_t>(program_folders::names().size())); // "ok" once each
 }
 
 TEST_F(CampaignEditor, SavingLeavesAScratchFileOfTheUsersAlone)

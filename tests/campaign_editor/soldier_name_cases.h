@@ -31,6 +31,10 @@ inline const std::vector<Case>& cases()
          {"Ann", "ABCDEFGHIJKLMNO"}},
         {"names split at commas and line ends", "Ann, Bob\r\nCid", {"Ann", "Bob", "Cid"}},
         {"nothing but empty lines", "\r\n\r\n", {}},
+        {"quotes inside and after a name kept, quotes around one taken away",
+         "O\"Brien\r\n\"Ann\", Bob\"\r\nsay \"hi\"", {"O\"Brien", "Ann", "Bob\"", "say \"hi\""}},
+        {"tags of other lists are names", "<-Miss>\r\n<Nomes>", {"<-Miss>", "<Nomes>"}},
+        {"a no-break space inside a name", "Sgt\xA0Rex", {"Sgt\xA0Rex"}},
     };
     return table;
 }

@@ -4,12 +4,15 @@
 #include "game/title_screen.h"
 
 #include "platform/clock/clock.h"
+#include "platform/text/file_names.h"
 #include "platform/ui/keys.h"
 #include "platform/ui/user_actions.h"
 #include "program_folder_fixture.h"
 #include "tests/platform_sound/wav_fixture.h"
+#include "tests/platform_text/program_folders.h"
 
 #include <QApplication>
+#include <QTemporaryDir>
 #include <algorithm>
 #include <filesystem>
 #include <functional>
@@ -256,6 +259,25 @@ TEST_F(TitleWindow, AccentedNamesAreListedAndStartedNamesWithoutWesternLettersAr
     EXPECT_EQ(title->Form_Activate(), Screen::Briefing);
     EXPECT_EQ(state.MissionName[1], "miss\xE3o 1");
     EXPECT_EQ(state.Roster[1][RosterName], "Zo\xE9");
+}
+
+// The programs' folder is the system's path, whatever letters it holds: the title finds its
+// pictures and lists the campaigns from it.
+TEST_F(TitleWindow, StartsFromAProgramsFolderOfAnyLetters)
+{
+    QTemporaryDir parent;
+    ASSERT_TRUE(parent.isValid());
+    for (const QString& name : program_folders::names()) {
+        const QString folder =
+            program_folders::copyInto(QString::fromStdString(m_folder.string()), parent.path(), name);
+        ASSERT_FALSE(folder.isEmpty()) << name.toStdString();
+        GameState there;
+        there.programFolder = platform::text::systemPath(folder);
+        Title copy(there, nullptr, clock);
+        EXPECT_EQ(copy.Form_Load(), "") << name.toStdString();
+        const auto& listed = copy.campainList().items();
+        EXPECT_NE(std::find(listed.begin(), listed.end(), "alpha.cfc"), listed.end()) << name.toStdString();
+    }
 }
 
 TEST_F(TitleWindow, EscapeEndsTheProgramLettersDoNothingAndAReturnStartsAfresh)

@@ -4,7 +4,9 @@
 
 #include "mission_editor/files/file_dialogs.h"
 
+#include "platform/text/file_names.h"
 #include "platform/ui/events.h"
+#include "tests/platform_text/program_folders.h"
 
 #include <QTimer>
 
@@ -129,6 +131,32 @@ TEST_F(Editor, AMissingPaletteIsNamedAndStopsTheStart)
     ASSERT_EQ(boxes.shown().size(), 1u);
     EXPECT_NE(boxes.shown()[0].text.find("map.bmp"), std::string::npos);
     EXPECT_EQ(boxes.shown()[0].icon, ui::MsgIcon::Critical);
+}
+
+// The programs' folder is the system's path, whatever letters it holds: the editor finds its
+// pictures there, and names the folder readably when one is missing.
+TEST_F(Editor, StartsFromAProgramsFolderOfAnyLetters)
+{
+    QTemporaryDir parent;
+    ASSERT_TRUE(parent.isValid());
+    for (const QString& name : program_folders::names()) {
+        const QString folder =
+            program_folders::copyInto(QString::fromStdString(programs), parent.path(), name);
+        ASSERT_FALSE(folder.isEmpty()) << name.toStdString();
+        FormMain there(model, platform::text::systemPath(folder));
+        there.ScreenWidth = [] { return 1024; };
+        EXPECT_TRUE(there.Form_Load()) << name.toStdString();
+    }
+    ASSERT_TRUE(QFile::remove(QDir(parent.path()).filePath(program_folders::names()[0]) +
+                              "/arquivos/grafico/map.bmp"));
+    boxes.acknowledge();
+    FormMain there(model,
+                   platform::text::systemPath(QDir(parent.path()).filePath(program_folders::names()[0])));
+    there.ScreenWidth = [] { return 1024; };
+    EXPECT_FALSE(there.Form_Load());
+    ASSERT_EQ(boxes.shown().size(), 1u);
+    EXPECT_NE(boxes.shown()[0].text.find("/Jogos a\xE7\xE3o/bin/arquivos/grafico/map.bmp"), std::string::npos)
+        << boxes.shown()[0].text;
 }
 
 TEST_F(Editor, ClosingWithNothingUnsavedDeletesTheMarkerFileAndEnds)

@@ -1,11 +1,14 @@
 #include "dialog_test_support.h"
 #include "mission_samples.h"
 
+#include "mission_editor/files/form_load.h"
 #include "mission_editor/files/form_save.h"
 #include "mission_editor/files/mission_writer.h"
 
 #include "platform/ui/keys.h"
 #include "platform/ui/user_actions.h"
+
+#include <QLineEdit>
 
 #include <filesystem>
 #include <functional>
@@ -43,10 +46,12 @@ protected:
 
 TEST_F(SaveDialog, RefusedNamesWriteNothingAndAskNothingMore)
 {
+    const std::string unusable = UnusableFileNameMessage;
     const struct
     {
-        const char* name;
-        const char* message;
+        const char* name; // as the box gives it back
+        std::string message;
+        const char* typed = nullptr; // typed by the author (UTF-8) when the name cannot show it
     } cases[] = {
         {"alpha.cfm", ExtensionInNameMessage},
         {"a/b", InvalidCharactersMessage},
@@ -60,6 +65,8 @@ TEST_F(SaveDialog, RefusedNamesWriteNothingAndAskNothingMore)
         {"Alpha, Beta", CommaInNameMessage},
         {"a,b.c", CommaInNameMessage},
         {"tab\there", InvalidCharactersMessage},
+        {"?mega", unusable + "?mega", "\u03A9mega"},
+        {"Plan ?*", unusable + "Plan ?*", "Plan \u4E2D*"}, // the letters are what is wrong first
     };
     folder.put("x.cfm", "old");
     for (const auto& c : cases) {
@@ -67,6 +74,8 @@ TEST_F(SaveDialog, RefusedNamesWriteNothingAndAskNothingMore)
         boxes.clear();
         boxes.acknowledge();
         showWith(c.name, false);
+        if (c.typed)
+            static_cast<QLineEdit*>(save.FileName.widget())->setText(QString::fromUtf8(c.typed));
         ui::user::click(save.SaveButton);
 
         ASSERT_EQ(boxes.shown().size(), 1u);

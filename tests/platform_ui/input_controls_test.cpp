@@ -140,6 +140,30 @@ TEST(TextBox, MultiLineTextHoldsCrLfAndWindows1252)
     EXPECT_EQ(form.line.text(), "caf\xE9");
 }
 
+// Every byte a text may hold comes back from either kind of box as it was set or typed: the
+// no-break space stays one, the bytes Windows-1252 leaves undefined stay themselves.
+TEST(TextBox, EveryByteComesBackAsItWasSetOrTyped)
+{
+    InputForm form;
+    std::string everyByte;
+    for (int b = 1; b < 256; ++b) {
+        if (b != '\r' && b != '\n')
+            everyByte += static_cast<char>(b);
+    }
+    const std::string typed = "Sgt\xA0R\xE9my \x80\x9F\xFF\xA0";
+    for (TextBox* box : {&form.line, &form.brief}) {
+        SCOPED_TRACE(box->multiLine() ? "multi-line" : "single line");
+        const std::string lines = box->multiLine() ? everyByte + "\r\n\xA0\r\n" + everyByte : everyByte;
+        box->setText(lines);
+        EXPECT_EQ(box->text(), lines);
+        box->selectAll();
+        EXPECT_EQ(box->selText(), lines);
+        box->setText("");
+        user::type(*box, typed);
+        EXPECT_EQ(box->text(), typed);
+    }
+}
+
 TEST(CheckBox, ValueFromCodeClicksOnlyWhenItChanges)
 {
     InputForm form;
