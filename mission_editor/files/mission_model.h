@@ -18,8 +18,8 @@ namespace plotwright {
 inline constexpr int MinMapSize = 25;
 inline constexpr int MaxMapSize = 50;
 inline constexpr int MapColumns = 100;    // the map table is larger than any map: 1 .. 100
-inline constexpr int MaxObjects = 50;     // placed with the mouse; a file may bring more
-inline constexpr int MaxEnemies = 50;     // likewise
+inline constexpr int MaxObjects = 50;
+inline constexpr int MaxEnemies = 50;
 inline constexpr int MaxAnimations = 40;  // scripted animations, and AI animations
 inline constexpr int MaxTaskLines = 50;   // lines of one animation
 inline constexpr int MaxConditions = 100; // condition numbers 1 .. 100

@@ -342,7 +342,7 @@ TEST_F(MouseEditing, EnemiesArePlacedInOrderUpToFifty)
     clickCell(21, 16);
     EXPECT_EQ(model.DollList.count(), 50);
     EXPECT_EQ(form->DollListView.caption(), "Position: 21,16");
-    // With 51 (from a file) the label stays.
+    // With 51 the label stays.
     model.DollList.add("02,24,01,None,0");
     form->showModel();
     clickCell(22, 17);
