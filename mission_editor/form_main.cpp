@@ -330,9 +330,9 @@ void FormMain::turn()
     m_pacing.turnBegins();
     CheckMouseEvent();
     m_pacing.letEventsRun(LeftDown || RightDown);
-    // The window is usable again after a dialog, except while a new mission waits for its
-    // settings: an edit made then would be wiped by the new mission without a question.
-    setEnabled(!m_model.NewPending);
+    // The window is usable again after a dialog, except while a dialog that replaces the mission
+    // is up.
+    setEnabled(!m_model.replacementPending());
     ShowView();
     m_model.NeedRedraw = true;
 }

@@ -104,6 +104,12 @@ public:
     bool QuickSave = false;
     bool OpenAfterSave = false;
     bool NewPending = false;
+    bool OpenPending = false; // the open dialog is up, shown by the Open command
+
+    // A dialog is up that is to replace the mission: a new one waiting for its settings, the open
+    // dialog, or the save that comes before either. Meanwhile the main window takes no edits,
+    // which the new or opened mission would wipe unasked.
+    bool replacementPending() const { return NewPending || OpenAfterSave || OpenPending; }
 
 private:
     void fillMap();
