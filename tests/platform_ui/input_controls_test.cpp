@@ -9,6 +9,10 @@
 #include "platform/ui/user_actions.h"
 
 #include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QFocusEvent>
+
 #include <string>
 #include <vector>
 
@@ -138,6 +142,27 @@ TEST(TextBox, MultiLineTextHoldsCrLfAndWindows1252)
     EXPECT_EQ(form.brief.text(), "one\r\ntwo");
     form.line.setText("caf\xE9");
     EXPECT_EQ(form.line.text(), "caf\xE9");
+}
+
+TEST(TextBox, LosingTheFocusToAnotherControlIsReported)
+{
+    InputForm form;
+    int lost = 0;
+    form.line.onLostFocus = [&lost] { ++lost; };
+    const struct
+    {
+        Qt::FocusReason reason;
+        int reported;
+    } cases[] = {
+        {Qt::TabFocusReason, 1},   {Qt::MouseFocusReason, 1},        {Qt::OtherFocusReason, 1},
+        {Qt::PopupFocusReason, 0}, {Qt::ActiveWindowFocusReason, 0},
+    };
+    for (const auto& c : cases) {
+        lost = 0;
+        QFocusEvent left(QEvent::FocusOut, c.reason);
+        QCoreApplication::sendEvent(form.line.widget(), &left);
+        EXPECT_EQ(lost, c.reported) << c.reason;
+    }
 }
 
 TEST(CheckBox, ValueFromCodeClicksOnlyWhenItChanges)
