@@ -232,7 +232,7 @@ private:
     bool m_rightUnseen = false;
     bool m_leftReleased = false; // its release, to take effect after that edit
     bool m_rightReleased = false;
-    bool m_bellRung = false; // the press being held has rung the bell
+    bool m_bellRung = false;           // the press being held has rung the bell
     std::optional<Cell> m_lastPainted; // the cell a held left button painted last turn
     EditLoopPacing m_pacing;
     bool m_fromCode = false; // controls are being set from the model, not by the user

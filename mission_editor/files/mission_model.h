@@ -17,7 +17,7 @@ namespace plotwright {
 
 inline constexpr int MinMapSize = 25;
 inline constexpr int MaxMapSize = 50;
-inline constexpr int MapColumns = 100;    // the map table is larger than any map: 1 .. 100
+inline constexpr int MapColumns = 100; // the map table is larger than any map: 1 .. 100
 inline constexpr int MaxObjects = 50;
 inline constexpr int MaxEnemies = 50;
 inline constexpr int MaxAnimations = 40;  // scripted animations, and AI animations

@@ -26,7 +26,8 @@ protected:
     {
         if (event->type() == QEvent::FocusOut) {
             const Qt::FocusReason reason = static_cast<const QFocusEvent&>(*event).reason();
-            if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason && m_owner.onLostFocus) {
+            if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason &&
+                m_owner.onLostFocus) {
                 m_owner.onLostFocus();
             }
             return false;

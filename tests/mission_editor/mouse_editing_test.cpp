@@ -196,14 +196,13 @@ TEST_F(MouseEditing, ADragPaintsOnlyTheCellsThatTheCanvasShows)
 TEST(CellsAlong, StepToANeighbourEachTimeFromTheCellAfterTheFirstToTheLast)
 {
     EXPECT_EQ(cellsAlong(Cell{4, 4}, Cell{4, 4}), (std::vector<Cell>{Cell{4, 4}}));
-    EXPECT_EQ(cellsAlong(Cell{1, 1}, Cell{5, 3}),
-              (std::vector<Cell>{{2, 1}, {3, 2}, {4, 2}, {5, 3}}));
+    EXPECT_EQ(cellsAlong(Cell{1, 1}, Cell{5, 3}), (std::vector<Cell>{{2, 1}, {3, 2}, {4, 2}, {5, 3}}));
     const struct
     {
         Cell from, to;
     } lines[] = {
-        {{2, 2}, {18, 18}}, {{18, 2}, {2, 18}}, {{3, 9}, {3, 1}},  {{1, 7}, {40, 7}},
-        {{9, 1}, {2, 30}},  {{50, 50}, {1, 1}}, {{5, 5}, {6, 6}},  {{5, 5}, {20, 9}},
+        {{2, 2}, {18, 18}}, {{18, 2}, {2, 18}}, {{3, 9}, {3, 1}}, {{1, 7}, {40, 7}},
+        {{9, 1}, {2, 30}},  {{50, 50}, {1, 1}}, {{5, 5}, {6, 6}}, {{5, 5}, {20, 9}},
     };
     for (const auto& line : lines) {
         SCOPED_TRACE(cellText(line.from) + " to " + cellText(line.to));
