@@ -332,9 +332,9 @@ void FormMain::turn()
     m_pacing.turnBegins();
     CheckMouseEvent();
     m_pacing.letEventsRun(LeftDown || RightDown);
-    // The window is usable again after a dialog, except while a new mission waits for its
-    // settings: an edit made then would be wiped by the new mission without a question.
-    setEnabled(!m_model.NewPending);
+    // The window is usable again after a dialog, except while a dialog that replaces the mission
+    // is up.
+    setEnabled(!m_model.replacementPending());
     ShowView();
     m_model.NeedRedraw = true;
 }
@@ -460,6 +460,7 @@ void FormMain::AreaVisivel_MouseDown(int button, int /*shift*/, int x, int y)
     if (button == ui::kLeftButton) {
         LeftDown = true;
         m_leftUnseen = true;
+        m_lastPainted.reset(); // a new stroke
         m_model.Modified = true;
         if (EditModeIdx == EditObjects) {
             ObjList.setFocus();
@@ -539,7 +540,12 @@ void FormMain::editByMouse()
 {
     // A held button dragged off the canvas (over its scroll bars, the palette, the panels) acts
     // only once it is back: no cell out of the author's sight is edited.
-    if ((!LeftDown && !RightDown) || !pointerOnShownCell()) {
+    const bool onShownCell = (LeftDown || RightDown) && pointerOnShownCell();
+    if (!onShownCell || !LeftDown || EditModeIdx != EditMap) {
+        // The stroke is broken: off the canvas, the button up, another mode.
+        m_lastPainted.reset();
+    }
+    if (!onShownCell) {
         return;
     }
     const Cell cell = clampToMap(pointerCell(), m_model);
@@ -548,8 +554,7 @@ void FormMain::editByMouse()
     switch (EditModeIdx) {
     case EditMap: {
         if (LeftDown) {
-            m_model.Map(cell.x, cell.y) = vb::hex(CurrentTile);
-            RefreshPoint(cell.x, cell.y);
+            paintTo(cell);
         }
         break;
     }
@@ -632,6 +637,19 @@ void FormMain::editByMouse()
     default:
         break;
     }
+}
+
+void FormMain::paintTo(Cell cell)
+{
+    const Cell from = m_lastPainted.value_or(cell);
+    for (const Cell passed : cellsAlong(from, cell)) {
+        // A line that the view's scrolling carried out of sight paints only what is in sight.
+        if (cellShown(passed, HScroll.value(), VScroll.value(), AreaVisivel.width(), AreaVisivel.height())) {
+            m_model.Map(passed.x, passed.y) = vb::hex(CurrentTile);
+            RefreshPoint(passed.x, passed.y);
+        }
+    }
+    m_lastPainted = cell;
 }
 
 void FormMain::applyConditionPick(const ConditionPick& pick)

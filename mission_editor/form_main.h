@@ -30,6 +30,7 @@
 #include "platform/ui/text_box.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -201,6 +202,8 @@ private:
     // Cell under the pointer's last known place on the canvas, in Quadro's cells (not clamped).
     Cell pointerCell() const;
     void editByMouse();
+    // Paints every shown cell from the one painted last turn up to `cell`.
+    void paintTo(Cell cell);
     // True while the pointer lies on the canvas over a cell whose tile the canvas shows.
     bool pointerOnShownCell() const;
     // The bell of a press on the map: however often a held button repeats its action, it
@@ -229,7 +232,8 @@ private:
     bool m_rightUnseen = false;
     bool m_leftReleased = false; // its release, to take effect after that edit
     bool m_rightReleased = false;
-    bool m_bellRung = false; // the press being held has rung the bell
+    bool m_bellRung = false;           // the press being held has rung the bell
+    std::optional<Cell> m_lastPainted; // the cell a held left button painted last turn
     EditLoopPacing m_pacing;
     bool m_fromCode = false; // controls are being set from the model, not by the user
     bool m_running = true;

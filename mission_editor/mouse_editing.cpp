@@ -5,6 +5,7 @@
 #include "platform/text/vb.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace plotwright {
 
@@ -167,6 +168,34 @@ ConditionPick pickForCondition(const MissionModel& model, int condEdit, std::str
         }
     }
     return {};
+}
+
+std::vector<Cell> cellsAlong(Cell from, Cell to)
+{
+    if (from == to) {
+        return {to};
+    }
+    const int dx = std::abs(to.x - from.x);
+    const int dy = std::abs(to.y - from.y);
+    const int sx = to.x > from.x ? 1 : -1;
+    const int sy = to.y > from.y ? 1 : -1;
+    std::vector<Cell> cells;
+    cells.reserve(static_cast<std::size_t>(std::max(dx, dy)));
+    Cell at = from;
+    int error = dx - dy;
+    while (at != to) {
+        const int twice = 2 * error;
+        if (twice > -dy) {
+            error -= dy;
+            at.x += sx;
+        }
+        if (twice < dx) {
+            error += dx;
+            at.y += sy;
+        }
+        cells.push_back(at);
+    }
+    return cells;
 }
 
 int killEntry(ItemList& list, int selected)

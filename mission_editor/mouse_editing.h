@@ -48,6 +48,11 @@ std::string cellText(Cell cell);
 // some of the tile of `cell`, not only the grid line above or left of it.
 bool cellShown(Cell cell, int scrollX, int scrollY, int width, int height);
 
+// The cells of the straight line from `from` to `to` in order, `from` left out (it was painted
+// before), each a step to a neighbouring cell, sideways or across a corner; `to` alone when the
+// two are the same. A held button paints them all, however far the pointer went in one turn.
+std::vector<Cell> cellsAlong(Cell from, Cell to);
+
 // A left press in the object mode. The list is changed in place.
 struct ObjectPress
 {

@@ -20,7 +20,7 @@ FileCommands::FileCommands(MissionModel& model, EditorWindow& editor, FormSave& 
     : m_model(model), m_editor(editor), m_save(save), m_config(config), m_load(load)
 {
     m_save.ShowFormConfig = [this] { m_config.bringUp(); };
-    m_save.ShowFormLoad = [this] { m_load.show(); };
+    m_save.ShowFormLoad = [this] { showLoad(); };
 }
 
 void FileCommands::showSave(bool quickSave)
@@ -29,6 +29,12 @@ void FileCommands::showSave(bool quickSave)
     m_save.FileName.setText(m_model.MissionFile);
     m_editor.setEditorEnabled(false);
     m_save.show();
+}
+
+void FileCommands::showLoad()
+{
+    m_model.OpenPending = true;
+    m_load.show();
 }
 
 void FileCommands::NewButton_Click()
@@ -73,7 +79,7 @@ void FileCommands::LoadButton_Click()
     case ui::MsgAnswer::No:
         m_model.OpenAfterSave = false;
         m_model.QuickSave = false;
-        m_load.show();
+        showLoad();
         break;
     default:
         m_editor.setEditorEnabled(true);

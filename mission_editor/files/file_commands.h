@@ -31,6 +31,7 @@ public:
 
 private:
     void showSave(bool quickSave);
+    void showLoad();
 
     MissionModel& m_model;
     EditorWindow& m_editor;

@@ -10,7 +10,7 @@ namespace plotwright {
 
 void MainWindowLink::setEditorEnabled(bool enabled)
 {
-    m_form.setEnabled(enabled);
+    m_form.setEnabled(enabled && !m_form.model().replacementPending());
 }
 
 void MainWindowLink::setSaveButtonEnabled(bool enabled)

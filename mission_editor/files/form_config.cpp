@@ -54,6 +54,8 @@ FormConfig::FormConfig(MissionModel& model, EditorWindow& editor)
     HScr.onScroll = [this] { HScr_Scroll(); };
     WidthText.onChange = [this] { WidthText_Change(); };
     HeightText.onChange = [this] { HeightText_Change(); };
+    WidthText.onLostFocus = [this] { WidthText_LostFocus(); };
+    HeightText.onLostFocus = [this] { HeightText_LostFocus(); };
     Brief.onChange = [this] { Brief_Change(); };
     ChangeButton.onClick = [this] { ChangeButton_Click(); };
     CancelButton.onClick = [this] { CancelButton_Click(); };
@@ -86,6 +88,9 @@ void FormConfig::Form_Unload(bool& /*cancel*/)
 
 void FormConfig::WScr_Change()
 {
+    if (m_followingText) {
+        return;
+    }
     WidthText.setText(std::to_string(WScr.value()));
 }
 
@@ -96,6 +101,9 @@ void FormConfig::WScr_Scroll()
 
 void FormConfig::HScr_Change()
 {
+    if (m_followingText) {
+        return;
+    }
     HeightText.setText(std::to_string(HScr.value()));
 }
 
@@ -107,21 +115,41 @@ void FormConfig::HScr_Scroll()
 void FormConfig::clampSize(platform::ui::TextBox& box, platform::ui::ScrollBar& bar)
 {
     const double value = vb::val(box.text());
-    if (value < MinMapSize) {
-        box.setText(std::to_string(MinMapSize));
-    } else if (value > MaxMapSize) {
-        box.setText(std::to_string(MaxMapSize));
-    } else {
+    const int size = value < MinMapSize   ? MinMapSize
+                     : value > MaxMapSize ? MaxMapSize
+                                          : static_cast<int>(vb::nearest(value));
+    // The box then shows the size its bar holds.
+    box.setText(std::to_string(size));
+    bar.setValue(size);
+}
+
+void FormConfig::followSize(const platform::ui::TextBox& box, platform::ui::ScrollBar& bar)
+{
+    const double value = vb::val(box.text());
+    if (value >= MinMapSize && value <= MaxMapSize) {
+        // The bar follows what is typed without writing its value back over it.
+        m_followingText = true;
         bar.setValue(static_cast<int>(vb::nearest(value)));
+        m_followingText = false;
     }
 }
 
 void FormConfig::WidthText_Change()
 {
-    clampSize(WidthText, WScr);
+    followSize(WidthText, WScr);
 }
 
 void FormConfig::HeightText_Change()
+{
+    followSize(HeightText, HScr);
+}
+
+void FormConfig::WidthText_LostFocus()
+{
+    clampSize(WidthText, WScr);
+}
+
+void FormConfig::HeightText_LostFocus()
 {
     clampSize(HeightText, HScr);
 }
@@ -143,6 +171,8 @@ void FormConfig::ChangeButton_Click()
             return;
         }
     }
+    clampSize(WidthText, WScr);
+    clampSize(HeightText, HScr);
     m_model.MissionTitle = TitleText.text();
     m_model.MissionAuthor = AutorText.text();
     m_model.MapWidth = WScr.value();

@@ -31,6 +31,8 @@ public:
     void HScr_Scroll();
     void WidthText_Change();
     void HeightText_Change();
+    void WidthText_LostFocus();
+    void HeightText_LostFocus();
     void Brief_Change();
     void ChangeButton_Click();
     void CancelButton_Click();
@@ -51,11 +53,14 @@ public:
     platform::ui::CommandButton CancelButton{*this, "Back"};
 
 private:
-    // A size box's text kept within 25 .. 50; a text in range moves its bar.
+    // A size is typed freely: a text in 25 .. 50 moves its bar as it is typed, and the box is
+    // brought within 25 .. 50 when the size is used (the box is left, Alter).
+    void followSize(const platform::ui::TextBox& box, platform::ui::ScrollBar& bar);
     static void clampSize(platform::ui::TextBox& box, platform::ui::ScrollBar& bar);
 
     MissionModel& m_model;
     EditorWindow& m_editor;
+    bool m_followingText = false;
 };
 
 } // namespace plotwright

@@ -68,6 +68,7 @@ void FormLoad::Form_KeyPress(int keyAscii)
 
 void FormLoad::Form_Unload(bool& /*cancel*/)
 {
+    m_model.OpenPending = false;
     m_editor.setEditorEnabled(true);
 }
 

@@ -17,9 +17,9 @@ namespace plotwright {
 
 inline constexpr int MinMapSize = 25;
 inline constexpr int MaxMapSize = 50;
-inline constexpr int MapColumns = 100;    // the map table is larger than any map: 1 .. 100
-inline constexpr int MaxObjects = 50;     // placed with the mouse; a file may bring more
-inline constexpr int MaxEnemies = 50;     // likewise
+inline constexpr int MapColumns = 100; // the map table is larger than any map: 1 .. 100
+inline constexpr int MaxObjects = 50;
+inline constexpr int MaxEnemies = 50;
 inline constexpr int MaxAnimations = 40;  // scripted animations, and AI animations
 inline constexpr int MaxTaskLines = 50;   // lines of one animation
 inline constexpr int MaxConditions = 100; // condition numbers 1 .. 100
@@ -104,6 +104,12 @@ public:
     bool QuickSave = false;
     bool OpenAfterSave = false;
     bool NewPending = false;
+    bool OpenPending = false; // the open dialog is up, shown by the Open command
+
+    // A dialog is up that is to replace the mission: a new one waiting for its settings, the open
+    // dialog, or the save that comes before either. Meanwhile the main window takes no edits,
+    // which the new or opened mission would wipe unasked.
+    bool replacementPending() const { return NewPending || OpenAfterSave || OpenPending; }
 
 private:
     void fillMap();

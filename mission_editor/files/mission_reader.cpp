@@ -124,6 +124,7 @@ private:
     void objects()
     {
         for (std::string entry = item(); entry != "<-Objts>"; entry = item()) {
+            require(m_model.ObjList.count() < MaxObjects);
             m_model.ObjList.add(entry);
         }
     }
@@ -131,6 +132,7 @@ private:
     void enemies()
     {
         for (std::string entry = item(); entry != "<-Inimigos>"; entry = item()) {
+            require(m_model.DollList.count() < MaxEnemies);
             m_model.DollList.add(entry);
         }
     }

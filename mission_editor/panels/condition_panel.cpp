@@ -38,6 +38,19 @@ void showMessage(const char* text, ui::MsgIcon icon)
     ui::msgBox(text, ui::MsgButtons::Ok, icon, "Editor");
 }
 
+// Kinds whose value is a cell, object or enemy that only a map click gives (the box is locked):
+// If 02, 04, 05, 07 and 08 (the enemy and the cell), Do 08, 09 and 10. A line of such a kind is
+// never inserted with that part empty: the game could never find what it names.
+bool ifTakesMapPick(int kind)
+{
+    return kind == 2 || kind == 4 || kind == 5 || kind == 7 || kind == 8;
+}
+
+bool doTakesMapPick(int kind)
+{
+    return kind == 8 || kind == 9 || kind == 10;
+}
+
 } // namespace
 
 ConditionPanel::ConditionPanel(ui::Frame& ConditionEditBox, MissionModel& model)
@@ -355,10 +368,15 @@ void ConditionPanel::AddIf_Click()
             }
             break;
         case 8:
-            value = IfText.text() + "," + IfText2.text();
+            if (!IfText.text().empty() && !IfText2.text().empty()) {
+                value = IfText.text() + "," + IfText2.text();
+            }
             break;
         default:
-            value = IfText.text();
+            // The cell, object or enemy that a map click put into the box.
+            if (!IfText.text().empty()) {
+                value = IfText.text();
+            }
             break;
         }
         if (value) {
@@ -370,6 +388,9 @@ void ConditionPanel::AddIf_Click()
                 IfText.setText("");
                 if (kind == 8) {
                     IfText2.setText("");
+                }
+                if (ifTakesMapPick(kind)) {
+                    AddIf.setEnabled(false); // until a map click fills the box again
                 }
                 m_model.Modified = true;
             }
@@ -526,7 +547,9 @@ void ConditionPanel::AddDo_Click()
             break;
         }
         default:
-            line = code + "," + DoText.text();
+            if (!doTakesMapPick(kind) || !DoText.text().empty()) {
+                line = code + "," + DoText.text();
+            }
             break;
         }
         if (line && !fitsQuotedText(*line)) {
@@ -536,6 +559,9 @@ void ConditionPanel::AddDo_Click()
             DoText.setText("");
             if (kind == 11) {
                 DoText2.setText("");
+            }
+            if (doTakesMapPick(kind)) {
+                AddDo.setEnabled(false); // until a map click fills the box again
             }
             m_model.Modified = true;
         }

@@ -138,11 +138,18 @@ void TaskPanel::animationButtonStates()
         KillTask.setEnabled(false);
         ChangeButton.setEnabled(false);
     } else {
-        AddTask.setEnabled(true);
+        enableAddTask();
     }
     if (m_tasks.empty()) {
         ChangeButton.setEnabled(false);
     }
+}
+
+void TaskPanel::enableAddTask()
+{
+    // A line is only inserted of a kind the author can choose: while the kind list is locked
+    // (after an animation was removed, until the next is inserted) so is Insert Task.
+    AddTask.setEnabled(TaskCombo.enabled());
 }
 
 void TaskPanel::AddAnimation_Click()
@@ -203,8 +210,8 @@ void TaskPanel::KillAnimation_Click()
         }
     }
     m_model.Modified = true;
-    animationButtonStates();
     TaskCombo.setEnabled(false);
+    animationButtonStates();
     ChangeButton.setEnabled(false);
 }
 
@@ -281,7 +288,7 @@ void TaskPanel::applyNumberRule()
 
 void TaskPanel::TaskCombo_Click()
 {
-    AddTask.setEnabled(true);
+    enableAddTask();
     TaskText1.show();
     TaskText2.show();
     TaskText2.setLocked(false);

@@ -70,6 +70,7 @@ private:
     void lookUpCurrent();
     void writeBack();
     void animationButtonStates();
+    void enableAddTask();
     int chosenKind() const;
     void applyNumberRule();
     std::string duplicateNameMessage() const;

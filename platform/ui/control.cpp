@@ -5,6 +5,7 @@
 #include "platform/ui/keys.h"
 
 #include <QEvent>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QPalette>
 
@@ -23,6 +24,14 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
+        if (event->type() == QEvent::FocusOut) {
+            const Qt::FocusReason reason = static_cast<const QFocusEvent&>(*event).reason();
+            if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason &&
+                m_owner.onLostFocus) {
+                m_owner.onLostFocus();
+            }
+            return false;
+        }
         if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease) {
             return false;
         }

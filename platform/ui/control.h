@@ -78,6 +78,9 @@ public:
     std::function<void(int keyCode, int shift)> onKeyDown;
     std::function<void(int keyCode, int shift)> onKeyUp;
     std::function<void(int keyAscii)> onKeyPress;
+    // The focus left the control for another control of its window (not for a popup menu or
+    // another window).
+    std::function<void()> onLostFocus;
 
     // The widget shown; null once Qt has destroyed it with its parent.
     QWidget* widget() const { return m_widget.data(); }

@@ -336,6 +336,7 @@ TEST_F(AnimationPanelTest, AnInsertAfterARemovalKeepsTheLinesOfTheAnimationItGoe
     insertTask(anim(), 9, "2");
     user::click(anim().AnimationList, 1);
     user::click(anim().KillAnimation);
+    insertAnimation(anim(), "New");
     // Nothing is selected now and the task list is empty; the line goes to the first animation,
     // whose lines are shown first.
     user::click(anim().AddTask);
@@ -363,3 +364,34 @@ TEST_F(AnimationPanelTest, ALoadedLineOfAnUnknownKindShowsNothing)
 }
 
 } // namespace
+
+TEST_F(AnimationPanelTest, AfterKillAnimInsertTaskWaitsWithTheKindListForTheNextAnimation)
+{
+    // Both panels: the kind list is locked after a removal, and no line of the kind it shows
+    // (here a defeat) is inserted until an animation is inserted again.
+    for (TaskPanel* panel : std::initializer_list<TaskPanel*>{&anim(), &ai()}) {
+        SCOPED_TRACE(panel == &anim() ? "animations" : "AI animations");
+        chooseMode(panel == &anim() ? plotwright::EditAnimation : plotwright::EditAiAnimation);
+        const auto& stored = panel == &anim() ? model.AnimTask : model.AiAnimTask;
+        insertAnimation(*panel, "One");
+        insertAnimation(*panel, "Two");
+        user::click(panel->AnimationList, 0);
+        insertTask(*panel, 9, "1");
+        user::choose(panel->TaskCombo, 6);
+        user::click(panel->AnimationList, 1);
+        user::click(panel->KillAnimation);
+        EXPECT_FALSE(panel->TaskCombo.enabled());
+        EXPECT_FALSE(panel->AddTask.enabled());
+        user::click(panel->AddTask);
+        // Selecting the animation left and bringing its line back unlocks neither.
+        user::click(panel->AnimationList, 0);
+        user::click(panel->TaskList, 0);
+        EXPECT_FALSE(panel->AddTask.enabled());
+        user::click(panel->AddTask);
+        EXPECT_EQ(slotLines(stored, 1), std::vector<std::string>{"0001,09"});
+
+        insertAnimation(*panel, "Three");
+        EXPECT_TRUE(panel->TaskCombo.enabled());
+        EXPECT_TRUE(panel->AddTask.enabled());
+    }
+}

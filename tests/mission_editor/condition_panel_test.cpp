@@ -291,6 +291,64 @@ TEST_F(ConditionPanelTest, AnIfOfAnEnemySteppingOnACellComesBackIntoBothBoxes)
     EXPECT_FALSE(cond().DoText.visible());
 }
 
+TEST_F(ConditionPanelTest, AnIfOrDoOfAMapKindIsInsertedOnlyWithWhatAMapClickGave)
+{
+    chooseMode(plotwright::EditObjects);
+    clickCell(3, 3); // object 01,03,03
+    chooseMode(plotwright::EditEnemies);
+    clickCell(6, 2); // enemy 04,06,02
+    chooseMode(plotwright::EditConditions);
+    insertConditions(1);
+    const struct
+    {
+        bool ifPart;
+        int kind;
+        int x, y; // the map click
+        const char* line;
+    } cases[] = {
+        {true, 2, 9, 9, "02,09,09"},      {true, 4, 3, 3, "04,01,03,03"},  {true, 5, 6, 2, "05,04,06,02"},
+        {true, 7, 3, 3, "07,01,03,03"},   {false, 8, 3, 3, "08,01,03,03"}, {false, 9, 6, 2, "09,04,06,02"},
+        {false, 10, 6, 2, "10,04,06,02"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.ifPart ? "If " : "Do ") + std::to_string(c.kind));
+        ui::ComboBox& combo = c.ifPart ? cond().IfCombo : cond().DoCombo;
+        ui::CommandButton& insert = c.ifPart ? cond().AddIf : cond().AddDo;
+        const plotwright::ItemList& lines = c.ifPart ? model.IfList : model.DoList;
+        // The press itself, also where the button is disabled.
+        const auto press = [&] { c.ifPart ? cond().AddIf_Click() : cond().AddDo_Click(); };
+        const int before = lines.count();
+
+        user::choose(combo, c.kind - 1);
+        press(); // before any map click
+        EXPECT_EQ(lines.count(), before);
+        user::click(cond().CondEdit[c.ifPart ? 1 : 2]);
+        clickCell(c.x, c.y);
+        EXPECT_TRUE(insert.enabled());
+        user::click(insert);
+        EXPECT_EQ(lines.count(), before + 1);
+        EXPECT_GE(lines.indexOf(c.line), 0);
+        EXPECT_FALSE(insert.enabled());
+        press(); // a second insert after one map click
+        EXPECT_EQ(lines.count(), before + 1);
+    }
+
+    // An enemy stepping on a cell needs both: the enemy alone adds nothing.
+    const int ifLines = model.IfList.count();
+    user::choose(cond().IfCombo, 7);
+    clickCell(6, 2);
+    user::click(cond().AddIf);
+    EXPECT_EQ(model.IfList.count(), ifLines);
+    user::click(cond().CondEdit[1]);
+    clickCell(10, 11, 2);
+    user::click(cond().AddIf);
+    EXPECT_EQ(model.IfList.count(), ifLines + 1);
+    EXPECT_GE(model.IfList.indexOf("08,06,02,10,11"), 0);
+    EXPECT_FALSE(cond().AddIf.enabled());
+    cond().AddIf_Click();
+    EXPECT_EQ(model.IfList.count(), ifLines + 1);
+}
+
 TEST_F(ConditionPanelTest, RemovingLinesKeepsTheRowsInStepAndConditionsKeepTheirNumbers)
 {
     insertConditions(2);

@@ -3,13 +3,17 @@
 #include "editor_fixture.h"
 
 #include "mission_editor/files/file_dialogs.h"
+#include "mission_editor/files/mission_paths.h"
+#include "mission_editor/files/mission_writer.h"
 
 #include "platform/text/file_names.h"
 #include "platform/ui/events.h"
+#include "platform/ui/keys.h"
 #include "tests/platform_text/program_folders.h"
 
 #include <QTimer>
 
+#include <filesystem>
 #include <fstream>
 
 using namespace editor_test;
@@ -287,6 +291,67 @@ TEST_F(Editor, ANewMissionWaitingForItsSettingsTakesNoEdits)
     clickCell(4, 3);
     EXPECT_EQ(model.Map(4, 3), "1");
     EXPECT_TRUE(model.Modified);
+}
+
+// Opening a mission replaces the one being edited: while the open dialog is up, and the save
+// before it, the window takes no edits that the file would wipe unasked.
+TEST_F(Editor, TheOpenDialogTakesNoEditsWhileItIsUp)
+{
+    makeForm();
+    plotwright::FileDialogs dialogs(*form);
+    ASSERT_TRUE(form->Form_Load());
+    form->Init();
+    form->turn();
+    plotwright::MissionModel other;
+    other.MissionTitle = "Other";
+    std::filesystem::create_directories(plotwright::missionsFolder(programs));
+    {
+        std::ofstream file(plotwright::missionPath(programs, "other").value(), std::ios::binary);
+        file << plotwright::missionFileBytes(other);
+    }
+    plotwright::FormLoad& open = dialogs.formLoad;
+    const auto pressesAreRefused = [this](int x) {
+        form->turn();
+        EXPECT_FALSE(form->enabled());
+        clickCell(x, 5);
+        EXPECT_EQ(model.Map(x, 5), "01");
+    };
+
+    // Open with nothing unsaved, then Back: the window is the author's again.
+    user::click(form->LoadButton);
+    ASSERT_TRUE(open.visible());
+    pressesAreRefused(5);
+    EXPECT_FALSE(model.Modified);
+    user::click(open.Backbutton);
+    form->turn();
+    EXPECT_TRUE(form->enabled());
+    clickCell(3, 3);
+    EXPECT_EQ(model.Map(3, 3), "1");
+
+    // Open after that edit, answered No: nothing is painted while the dialog is up; the file opens.
+    boxes.answer(ui::MsgAnswer::No);
+    user::click(form->LoadButton);
+    ASSERT_TRUE(open.visible());
+    pressesAreRefused(6);
+    user::click(open.Directory, 0);
+    user::click(open.LoadButton);
+    EXPECT_FALSE(open.visible());
+    form->turn();
+    EXPECT_TRUE(form->enabled());
+    EXPECT_EQ(model.MissionTitle, "Other");
+    EXPECT_EQ(model.Map(3, 3), "01");
+
+    // Answered Yes: the mission is saved at once, then the open dialog is up and takes no edits.
+    clickCell(4, 4);
+    boxes.answer(ui::MsgAnswer::Yes);
+    user::click(form->LoadButton);
+    ASSERT_TRUE(open.visible());
+    EXPECT_FALSE(model.Modified);
+    EXPECT_FALSE(form->enabled()) << "the save dialog's close leaves the window to the open dialog";
+    pressesAreRefused(7);
+    user::key(open, ui::kKeyEscape);
+    form->turn();
+    EXPECT_TRUE(form->enabled());
 }
 
 TEST_F(Editor, TroopChoicesAreKeptInTheMissionAndCountAsChanges)

@@ -11,6 +11,8 @@
 #include "platform/ui/keys.h"
 #include "platform/ui/text_box.h"
 
+#include <algorithm>
+#include <cstdlib>
 #include <functional>
 
 using namespace editor_test;
@@ -191,6 +193,90 @@ TEST_F(MouseEditing, ADragPaintsOnlyTheCellsThatTheCanvasShows)
     EXPECT_TRUE(model.ObjList.empty());
 }
 
+TEST(CellsAlong, StepToANeighbourEachTimeFromTheCellAfterTheFirstToTheLast)
+{
+    EXPECT_EQ(cellsAlong(Cell{4, 4}, Cell{4, 4}), (std::vector<Cell>{Cell{4, 4}}));
+    EXPECT_EQ(cellsAlong(Cell{1, 1}, Cell{5, 3}), (std::vector<Cell>{{2, 1}, {3, 2}, {4, 2}, {5, 3}}));
+    const struct
+    {
+        Cell from, to;
+    } lines[] = {
+        {{2, 2}, {18, 18}}, {{18, 2}, {2, 18}}, {{3, 9}, {3, 1}}, {{1, 7}, {40, 7}},
+        {{9, 1}, {2, 30}},  {{50, 50}, {1, 1}}, {{5, 5}, {6, 6}}, {{5, 5}, {20, 9}},
+    };
+    for (const auto& line : lines) {
+        SCOPED_TRACE(cellText(line.from) + " to " + cellText(line.to));
+        const std::vector<Cell> cells = cellsAlong(line.from, line.to);
+        ASSERT_EQ(cells.size(), static_cast<std::size_t>(std::max(std::abs(line.to.x - line.from.x),
+                                                                  std::abs(line.to.y - line.from.y))));
+        EXPECT_EQ(cells.back(), line.to);
+        Cell before = line.from;
+        for (const Cell cell : cells) {
+            EXPECT_LE(std::abs(cell.x - before.x), 1);
+            EXPECT_LE(std::abs(cell.y - before.y), 1);
+            EXPECT_NE(cell, before);
+            before = cell;
+        }
+    }
+}
+
+TEST_F(MouseEditing, AFastDragPaintsEveryCellBetweenTwoTurnsButOnlyThoseInSight)
+{
+    start();
+    form->CurrentTile = 43;
+    // Each move lies a turn after the last: the pointer went further than a cell in between.
+    const auto dragTo = [this](int x, int y) {
+        user::mouseMove(form->AreaVisivel, ui::kLeftButton, canvasX(x), canvasY(y));
+        form->turn();
+    };
+    user::mouseMove(form->AreaVisivel, 0, canvasX(2), canvasY(2));
+    user::mouseDown(form->AreaVisivel, ui::kLeftButton, canvasX(2), canvasY(2));
+    form->turn();
+    dragTo(17, 17);
+    dragTo(17, 3);
+    dragTo(4, 9);
+    for (int k = 2; k <= 17; ++k) {
+        EXPECT_EQ(model.Map(k, k), "2B") << "diagonal " << k;
+        EXPECT_EQ(model.Map(17, std::max(k, 3)), "2B") << "column " << k;
+    }
+    for (const Cell cell : cellsAlong(Cell{17, 3}, Cell{4, 9})) {
+        EXPECT_EQ(model.Map(cell.x, cell.y), "2B") << cellText(cell);
+    }
+    EXPECT_EQ(model.Map(3, 2), "01");
+    user::mouseUp(form->AreaVisivel, ui::kLeftButton, canvasX(4), canvasY(9));
+    form->turn();
+
+    // A new press starts a new stroke; a line that scrolling carried partly out of sight is
+    // painted only where the canvas shows it (rows 6 on, scrolled down by five cells).
+    form->CurrentTile = 7;
+    user::mouseMove(form->AreaVisivel, 0, canvasX(20), canvasY(2));
+    user::mouseDown(form->AreaVisivel, ui::kLeftButton, canvasX(20), canvasY(2));
+    form->turn();
+    constexpr int scrolled = 5 * 21;
+    form->VScroll.setValue(scrolled);
+    user::mouseMove(form->AreaVisivel, ui::kLeftButton, canvasX(20), canvasY(10) - scrolled);
+    form->turn();
+    for (int y = 3; y <= 10; ++y) {
+        EXPECT_EQ(model.Map(20, y), y >= 6 ? "7" : "01") << y;
+    }
+    // Off the canvas and back, the stroke starts again where the pointer came back.
+    user::mouseMove(form->AreaVisivel, ui::kLeftButton, 490, canvasY(10) - scrolled);
+    form->turn();
+    user::mouseMove(form->AreaVisivel, ui::kLeftButton, canvasX(20), canvasY(14) - scrolled);
+    form->turn();
+    EXPECT_EQ(model.Map(20, 14), "7");
+    EXPECT_EQ(model.Map(20, 12), "01");
+    // Released and pressed again elsewhere between two turns: two strokes, nothing between.
+    user::mouseUp(form->AreaVisivel, ui::kLeftButton, canvasX(20), canvasY(14) - scrolled);
+    user::mouseMove(form->AreaVisivel, 0, canvasX(23), canvasY(14) - scrolled);
+    user::mouseDown(form->AreaVisivel, ui::kLeftButton, canvasX(23), canvasY(14) - scrolled);
+    form->turn();
+    EXPECT_EQ(model.Map(23, 14), "7");
+    EXPECT_EQ(model.Map(21, 14), "01");
+    user::mouseUp(form->AreaVisivel, ui::kLeftButton, canvasX(23), canvasY(14) - scrolled);
+    form->turn();
+}
+
 TEST_F(MouseEditing, RightPressPicksTheCellsTileInAnyModeWithoutAChange)
 {
     start();
@@ -342,7 +428,7 @@ TEST_F(MouseEditing, EnemiesArePlacedInOrderUpToFifty)
     clickCell(21, 16);
     EXPECT_EQ(model.DollList.count(), 50);
     EXPECT_EQ(form->DollListView.caption(), "Position: 21,16");
-    // With 51 (from a file) the label stays.
+    // With 51 the label stays.
     model.DollList.add("02,24,01,None,0");
     form->showModel();
     clickCell(22, 17);

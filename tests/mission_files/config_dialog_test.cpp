@@ -5,6 +5,9 @@
 
 #include "platform/ui/user_actions.h"
 
+#include <QCoreApplication>
+#include <QFocusEvent>
+
 namespace plotwright {
 namespace {
 
@@ -46,35 +49,51 @@ TEST_F(ConfigDialog, ShowsTheHeaderAndInNewModeTheUntitledName)
     EXPECT_EQ(config.TitleText.text(), UntitledName);
 }
 
-TEST_F(ConfigDialog, SizeBoxesStayWithinTheMapLimits)
+TEST_F(ConfigDialog, SizeBoxesTakeAnyTypedNumberAndKeepWithinTheMapLimitsWhenLeft)
 {
     config.bringUp();
     const struct
     {
         const char* typed;
-        const char* shown;
-        int bar;
+        int barWhileTyped; // the bar stands at 44 before
+        const char* shownWhenLeft;
     } cases[] = {
-        {"60", "50", 50}, {"7", "25", 25},  {"", "25", 25},   {"abc", "25", 25},
-        {"33", "33", 33}, {"50", "50", 50}, {"25", "25", 25}, {"40x", "40", 40},
+        {"60", 44, "50"},  {"7", 44, "25"},   {"", 44, "25"},   {"abc", 44, "25"}, {"2", 44, "25"},
+        {"33", 33, "33"},  {"50", 50, "50"},  {"25", 25, "25"}, {"40x", 40, "40"}, {"51", 44, "50"},
+        {"025", 25, "25"}, {"999", 44, "50"}, {"37", 37, "37"}, {"29", 29, "29"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed);
         for (auto [box, bar] :
              {std::pair{&config.WidthText, &config.WScr}, {&config.HeightText, &config.HScr}}) {
-            bar->setValue(bar == &config.WScr ? 44 : 45);
+            bar->setValue(44);
             box->setText(c.typed);
-            EXPECT_EQ(box->text(), c.shown);
-            EXPECT_EQ(bar->value(), c.bar);
+            EXPECT_EQ(box->text(), c.typed);
+            EXPECT_EQ(bar->value(), c.barWhileTyped);
+            QFocusEvent left(QEvent::FocusOut, Qt::TabFocusReason);
+            QCoreApplication::sendEvent(box->widget(), &left);
+            EXPECT_EQ(box->text(), c.shownWhenLeft);
+            EXPECT_EQ(bar->value(), std::stoi(c.shownWhenLeft));
         }
     }
 
-    // Typing is checked at every keystroke: the "3" of "30" is already too small.
-    config.WidthText.setText("");
-    config.WidthText.setSelStart(0);
-    config.WidthText.setSelLength(2);
-    ui::user::type(config.WidthText, "3");
-    EXPECT_EQ(config.WidthText.text(), "25");
+    // Typed key by key, "37" and "29" stay as typed and become the map's size at Alter, as
+    // does a size out of range that was never left, within the limits.
+    for (auto [box, typed] : {std::pair{&config.WidthText, "37"}, {&config.HeightText, "29"}}) {
+        box->setSelStart(0);
+        box->setSelLength(2);
+        ui::user::type(*box, typed);
+        EXPECT_EQ(box->text(), typed);
+    }
+    ui::user::click(config.ChangeButton);
+    EXPECT_EQ(model.MapWidth, 37);
+    EXPECT_EQ(model.MapHeight, 29);
+    config.bringUp();
+    config.WidthText.setText("999");
+    config.HeightText.setText("");
+    ui::user::click(config.ChangeButton);
+    EXPECT_EQ(model.MapWidth, 50);
+    EXPECT_EQ(model.MapHeight, 25);
 }
 
 TEST_F(ConfigDialog, ScrollBarsWriteTheirValueIntoTheBoxes)

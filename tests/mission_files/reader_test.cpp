@@ -158,9 +158,9 @@ TEST(MissionReader, LimitsOfTheFileAreAccepted)
 {
     std::vector<std::string> lines = smallestLines();
     auto objectsEnd = std::find(lines.begin(), lines.end(), "<-Objts>");
-    lines.insert(objectsEnd, 51, "\"01,02,03\"");
+    lines.insert(objectsEnd, 50, "\"01,02,03\"");
     auto enemiesEnd = std::find(lines.begin(), lines.end(), "<-Inimigos>");
-    lines.insert(enemiesEnd, 51, "\"04,02,03,None,0\"");
+    lines.insert(enemiesEnd, 50, "\"04,02,03,None,0\"");
     std::vector<std::string> scripts;
     for (int a = 1; a <= 40; ++a) {
         const auto block = animationBlock("A" + std::to_string(a), a == 40 ? 50 : 0);
@@ -178,8 +178,8 @@ TEST(MissionReader, LimitsOfTheFileAreAccepted)
 
     const auto read = readMission(joinLines(lines), MissionModel{}, "full");
     ASSERT_TRUE(read);
-    EXPECT_EQ(read->ObjList.count(), 51) << "longer lists load as they stand";
-    EXPECT_EQ(read->DollList.count(), 51);
+    EXPECT_EQ(read->ObjList.count(), 50);
+    EXPECT_EQ(read->DollList.count(), 50);
     EXPECT_EQ(read->AnimName[40], "A40");
     EXPECT_EQ(read->AnimTask(40, 50), "0049,09");
     EXPECT_EQ(read->CondNameList.count(), 100);
@@ -243,6 +243,10 @@ std::vector<BadFile> badFiles()
     }
     std::vector<std::string> unclosedObjects(small.begin(), small.begin() + 7 + 25 + 2);
     unclosedObjects.push_back("\"01,01,01\"");
+    std::vector<std::string> objects51 = small;
+    objects51.insert(std::find(objects51.begin(), objects51.end(), "<-Objts>"), 51, "\"01,02,03\"");
+    std::vector<std::string> enemies51 = small;
+    enemies51.insert(std::find(enemies51.begin(), enemies51.end(), "<-Inimigos>"), 51, "\"04,02,03,None,0\"");
     return {
         {"empty", ""},
         {"binary", binary},
@@ -252,6 +256,8 @@ std::vector<BadFile> badFiles()
         {"second end line", joinLines(small) + "<Fim>\r\n"},
         {"empty line after the end", joinLines(small) + "\r\n"},
         {"objects not closed", joinLines(unclosedObjects)},
+        {"51 objects", joinLines(objects51)},
+        {"51 enemies", joinLines(enemies51)},
         {"width below 25", smallestReplacing(3, "24")},
         {"height above 50", smallestReplacing(4, "51")},
         {"width not a number", smallestReplacing(3, "wide")},

@@ -9,6 +9,10 @@
 #include "platform/ui/user_actions.h"
 
 #include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QFocusEvent>
+
 #include <string>
 #include <vector>
 
@@ -161,6 +165,27 @@ TEST(TextBox, EveryByteComesBackAsItWasSetOrTyped)
         box->setText("");
         user::type(*box, typed);
         EXPECT_EQ(box->text(), typed);
+    }
+}
+
+TEST(TextBox, LosingTheFocusToAnotherControlIsReported)
+{
+    InputForm form;
+    int lost = 0;
+    form.line.onLostFocus = [&lost] { ++lost; };
+    const struct
+    {
+        Qt::FocusReason reason;
+        int reported;
+    } cases[] = {
+        {Qt::TabFocusReason, 1},   {Qt::MouseFocusReason, 1},        {Qt::OtherFocusReason, 1},
+        {Qt::PopupFocusReason, 0}, {Qt::ActiveWindowFocusReason, 0},
+    };
+    for (const auto& c : cases) {
+        lost = 0;
+        QFocusEvent left(QEvent::FocusOut, c.reason);
+        QCoreApplication::sendEvent(form.line.widget(), &left);
+        EXPECT_EQ(lost, c.reported) << c.reason;
     }
 }
 
