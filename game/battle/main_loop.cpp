@@ -44,8 +44,10 @@ void beginView(Battle& battle)
     const int w = battle.game.ViewWidth;
     const int h = battle.game.ViewHeight;
     s.MainFrame.setClip(s.CameraX, s.CameraY, w, h);
-    if (s.CameraX < 0 || s.CameraY < 0 || s.CameraX + w > s.MainMap.width() || s.CameraY + h > s.MainMap.height())
-        s.MainFrame.fillBox(s.CameraX, s.CameraY, s.CameraX + w - 1, s.CameraY + h - 1, platform::gfx::kBlack);
+    if (s.CameraX < 0 || s.CameraY < 0 || s.CameraX + w > s.MainMap.width() ||
+        s.CameraY + h > s.MainMap.height())
+        s.MainFrame.fillBox(s.CameraX, s.CameraY, s.CameraX + w - 1, s.CameraY + h - 1,
+                            platform::gfx::kBlack);
     platform::gfx::bitBlt(s.MainFrame, s.CameraX, s.CameraY, w, h, s.MainMap, s.CameraX, s.CameraY);
 }
 
