@@ -1,5 +1,6 @@
 #include "game/briefing_screen.h"
 
+#include "game/battle/load_map.h"
 #include "game/campaign_start.h"
 #include "game/settings_file.h"
 #include "platform/text/codepage.h"
@@ -100,11 +101,16 @@ void BriefingSequence::BmainDo(const std::string& problem)
         const std::optional<std::string> path = missionFilePath(m_state, name);
         std::string bytes;
         if (path && platform::text::readFile(*path, bytes)) {
-            const MissionBrief brief = readMissionBrief(bytes);
-            BriefTitle = brief.title;
-            BriefAuthor = brief.author;
-            BriefSummary = brief.summary;
-            TroopSize = brief.troopSize;
+            // A mission the battle cannot play is told here instead of briefed.
+            if (const std::optional<std::string> reason = battle::unplayableReason(bytes)) {
+                problemText = battle::unplayableMissionText(name, *reason);
+            } else {
+                const MissionBrief brief = readMissionBrief(bytes);
+                BriefTitle = brief.title;
+                BriefAuthor = brief.author;
+                BriefSummary = brief.summary;
+                TroopSize = brief.troopSize;
+            }
         } else {
             // The campaign names a mission that is not there: it cannot go on, but nothing of
             // the roster is lost.

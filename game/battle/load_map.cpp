@@ -2,6 +2,7 @@
 
 #include "game/battle/battle_numbers.h"
 #include "platform/text/codepage.h"
+#include "platform/text/file_names.h"
 #include "platform/text/text_file.h"
 #include "platform/text/vb.h"
 
@@ -356,18 +357,119 @@ bool blocksMovement(std::string_view code)
     return blocking[static_cast<std::size_t>(vb::hexValue(code))];
 }
 
+// Follows a mission file line by line and item by item as the load reads it, and tells where it
+// stops making sense.
+class MissionCheck
+{
+public:
+    explicit MissionCheck(std::string bytes) : m_in(std::move(bytes)) {}
+
+    std::optional<std::string> reason()
+    {
+        if (!tag("<Info>"))
+            return "it isn't a mission";
+        std::string title, author, width, height;
+        if (!line(title) || !line(author) || !line(width) || !line(height) || !tag("<-Info>") ||
+            !tag("<Map>"))
+            return "its header can't be read";
+        const int cols = toInteger(vb::val(width));
+        const int rows = toInteger(vb::val(height));
+        if (!onePlayableSide(cols) || !onePlayableSide(rows))
+            return "its map is " + std::to_string(cols) + " x " + std::to_string(rows) +
+                   " cells, not 25 to 50 a side";
+        std::string row;
+        for (int y = 1; y <= rows; ++y)
+            if (!line(row))
+                return "its map can't be read";
+        if (!tag("<-Map>") || !tag("<Objts>"))
+            return "its map can't be read";
+        if (!itemsUpTo("<-Objts>"))
+            return "its objects can't be read";
+
+        std::string next;
+        if (line(next) && next == EndTag)
+            return std::nullopt; // a mission of map and objects only
+        if (next != "<Inimigos>" || !itemsUpTo("<-Inimigos>"))
+            return "its enemies can't be read";
+        if (!troopFits(cols, rows))
+            return "its troop can't be read";
+        while (line(next))
+            if (next == EndTag)
+                return std::nullopt;
+        return "it ends before its last line, <Fim>";
+    }
+
+private:
+    static bool onePlayableSide(int cells) { return cells >= 25 && cells <= MaxMapSize; }
+
+    bool line(std::string& text)
+    {
+        if (m_in.atEnd())
+            return false;
+        text = m_in.readLine();
+        return true;
+    }
+
+    bool tag(std::string_view expected)
+    {
+        std::string text;
+        return line(text) && text == expected;
+    }
+
+    bool itemsUpTo(std::string_view closing)
+    {
+        while (!m_in.atEnd())
+            if (m_in.readItem() == closing)
+                return true;
+        return false;
+    }
+
+    // The troop's six lines and its closing tag: the leader's cell on the map, then the size,
+    // team, alignment, view and clips as the load takes them, each inside its code table.
+    bool troopFits(int cols, int rows)
+    {
+        std::string position, size, team, alignment, view, clips;
+        if (!tag("<Tropa>") || !line(position) || !line(size) || !line(team) || !line(alignment) ||
+            !line(view) || !line(clips) || !tag("<-Tropa>"))
+            return false;
+        const auto within = [](double value, int low, int high) {
+            const int whole = toInteger(value);
+            return whole >= low && whole <= high;
+        };
+        const auto code = [](const std::string& text) { return vb::val(unquoted(text)); };
+        return within(vb::val(vb::mid(position, 2, 2)), 1, cols) &&
+               within(vb::val(vb::mid(position, 5, 2)), 1, rows) && within(code(size), 1, MaxSoldiers) &&
+               within(code(team), 1, 5) && within(code(alignment), 1, 8) && within(code(view), 1, 8) &&
+               within(vb::val(vb::mid(clips, 2, 1)), 0, 7);
+    }
+
+    TextReader m_in;
+};
+
 } // namespace
+
+std::optional<std::string> unplayableReason(const std::string& bytes)
+{
+    return MissionCheck(bytes).reason();
+}
+
+std::string unplayableMissionText(const std::string& name, const std::string& reason)
+{
+    return "The mission \"" + name + "\" of this campaign can't be played: " + reason + ".";
+}
 
 LoadResult LoadMap(BattleState& state, const std::string& path, const platform::gfx::Picture& MPP,
                    platform::clock::Random& random, const LoadOptions& options)
 {
+    const std::size_t slash = path.find_last_of('/');
+    const std::string fileName = slash == std::string::npos ? path : path.substr(slash + 1);
     std::string bytes;
-    if (!platform::text::readFile(path, bytes)) {
-        std::string name = path;
-        const std::size_t slash = name.find_last_of('/');
-        if (slash != std::string::npos)
-            name = name.substr(slash + 1);
-        return {false, "Mission file not found: " + name};
+    if (!platform::text::readFile(path, bytes))
+        return {false, "Mission file not found: " + fileName};
+    if (const std::optional<std::string> reason = unplayableReason(bytes)) {
+        // The mission's name is its file's name without ".cfm".
+        const std::string name = fileName.size() > 4 ? fileName.substr(0, fileName.size() - 4) : fileName;
+        return {false, unplayableMissionText(platform::text::shownText(name), *reason)};
     }
     loadMapBytes(state, std::move(bytes), MPP, random, options);
     return {};

@@ -12,6 +12,8 @@
 #include "game/battle/scripted_animations.h"
 #include "game/battle/troop_orders.h"
 
+#include <algorithm>
+
 namespace tolvar::battle {
 
 namespace {
@@ -20,24 +22,32 @@ namespace {
 constexpr long long EndTextFrame = 16711680;
 constexpr long long EndTextFill = 65535;
 
-// The frame is composed on a picture as large as the map, whose size the camera keeps within.
+// The frame is composed on a picture as large as the map, whose size the camera keeps within, and
+// never smaller than the view at the camera's first place (1, 1): on a map smaller than the view
+// the view, the menu and the texts are still drawn whole.
 void beginFrame(Battle& battle)
 {
     BattleState& s = *battle.state;
     s.FrameStart = battle.clock.tickCount();
-    if (s.MainFrame.width() != s.MainMap.width() || s.MainFrame.height() != s.MainMap.height())
-        s.MainFrame.resize(s.MainMap.width(), s.MainMap.height());
+    const int width = std::max(s.MainMap.width(), battle.game.ViewWidth + 1);
+    const int height = std::max(s.MainMap.height(), battle.game.ViewHeight + 1);
+    if (s.MainFrame.width() != width || s.MainFrame.height() != height)
+        s.MainFrame.resize(width, height);
 }
 
 // Only the view is ever shown, so only the view is composed: once the camera stands where this
-// frame shows it, the view rectangle starts from the clean map background, and whatever is drawn
-// outside it is dropped.
+// frame shows it, the view rectangle starts from the clean map background (black where the map
+// does not reach), and whatever is drawn outside it is dropped.
 void beginView(Battle& battle)
 {
     BattleState& s = *battle.state;
     const int w = battle.game.ViewWidth;
     const int h = battle.game.ViewHeight;
     s.MainFrame.setClip(s.CameraX, s.CameraY, w, h);
+    if (s.CameraX < 0 || s.CameraY < 0 || s.CameraX + w > s.MainMap.width() ||
+        s.CameraY + h > s.MainMap.height())
+        s.MainFrame.fillBox(s.CameraX, s.CameraY, s.CameraX + w - 1, s.CameraY + h - 1,
+                            platform::gfx::kBlack);
     platform::gfx::bitBlt(s.MainFrame, s.CameraX, s.CameraY, w, h, s.MainMap, s.CameraX, s.CameraY);
 }
 

@@ -4,10 +4,12 @@
 
 #include "game/battle/battle_form.h"
 #include "game/battle/load_map.h"
+#include "platform/text/text_file.h"
 #include "platform/text/vb.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <random>
@@ -479,6 +481,114 @@ TEST_F(LoadMapTest, BinaryGarbageLoadsWithoutFailing)
         ASSERT_LE(state->TroopCount, MaxSoldiers);
         ASSERT_GE(state->TroopCount, 0);
     }
+}
+
+// A mission the battle cannot play is told by its reason, section by section; every valid mission
+// passes, as does one of map and objects only.
+TEST(MissionCheck, TellsWhyAMissionCannotBePlayed)
+{
+    const auto sized = [](int cols, int rows) {
+        MissionText m;
+        m.cols = cols;
+        m.rows = rows;
+        return m.bytes();
+    };
+    const auto withTroopLine = [](std::size_t line, const std::string& text) {
+        MissionText m;
+        m.troop[line] = quoted(text);
+        return m.bytes();
+    };
+    const std::vector<std::string> lines = platform::text::splitLines(MissionText{}.bytes());
+    const auto withoutLine = [&lines](std::size_t index) {
+        std::vector<std::string> kept = lines;
+        kept.erase(kept.begin() + static_cast<std::ptrdiff_t>(index));
+        return battle_test::crlf(kept);
+    };
+    const auto without = [&](const std::string& line) {
+        return withoutLine(
+            static_cast<std::size_t>(std::find(lines.begin(), lines.end(), line) - lines.begin()));
+    };
+    std::mt19937 engine(5);
+    std::string random(2000, '\0');
+    for (char& c : random)
+        c = static_cast<char>(engine() % 256);
+    MissionText shortMap;
+    shortMap.map.assign(24, std::string(50, '1'));
+    std::string objectsOnly;
+    ASSERT_TRUE(platform::text::readFile(battle_test::fixturePath("objects_only.cfm"), objectsOnly));
+
+    const std::string header = "its header can't be read";
+    const std::string troop = "its troop can't be read";
+    const struct
+    {
+        std::string name, bytes, reason; // an empty reason: the mission can be played
+    } cases[] = {
+        {"25 x 25", sized(25, 25), ""},
+        {"50 x 50", sized(50, 50), ""},
+        {"31 x 27", sized(31, 27), ""},
+        {"map and objects only", objectsOnly, ""},
+        {"empty", "", "it isn't a mission"},
+        {"random bytes", random, "it isn't a mission"},
+        {"0 x 0", sized(0, 0), "its map is 0 x 0 cells, not 25 to 50 a side"},
+        {"5 x 5", sized(5, 5), "its map is 5 x 5 cells, not 25 to 50 a side"},
+        {"24 wide", sized(24, 30), "its map is 24 x 30 cells, not 25 to 50 a side"},
+        {"24 high", sized(30, 24), "its map is 30 x 24 cells, not 25 to 50 a side"},
+        {"51 x 51", sized(51, 51), "its map is 51 x 51 cells, not 25 to 50 a side"},
+        {"99 high", sized(25, 99), "its map is 25 x 99 cells, not 25 to 50 a side"},
+        {"no <Info>", withoutLine(0), "it isn't a mission"},
+        {"no title", withoutLine(1), header},
+        {"no author", withoutLine(2), header},
+        {"no width", withoutLine(3), header},
+        {"no height", withoutLine(4), header},
+        {"no <-Info>", withoutLine(5), header},
+        {"no <Map>", withoutLine(6), header},
+        {"a map row short", shortMap.bytes(), "its map can't be read"},
+        {"no <-Objts>", without("<-Objts>"), "its objects can't be read"},
+        {"no <Inimigos>", without("<Inimigos>"), "its enemies can't be read"},
+        {"no <-Inimigos>", without("<-Inimigos>"), "its enemies can't be read"},
+        {"no <Tropa>", without("<Tropa>"), troop},
+        {"no <-Tropa>", without("<-Tropa>"), troop},
+        {"leader left of the map", withTroopLine(0, "00,05"), troop},
+        {"leader below the map", withTroopLine(0, "05,26"), troop},
+        {"no soldier", withTroopLine(1, "0 "), troop},
+        {"eleven soldiers", withTroopLine(1, "11"), troop},
+        {"team 6", withTroopLine(2, "06"), troop},
+        {"alignment 9", withTroopLine(3, "09"), troop},
+        {"view 0", withTroopLine(4, "00"), troop},
+        {"8 clips", withTroopLine(5, "8"), troop},
+        {"no <Fim>", without("<Fim>"), "it ends before its last line, <Fim>"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(unplayableReason(c.bytes).value_or(""), c.reason);
+    }
+
+    // A whole mission with scripts passes; cut anywhere before its last line, it does not.
+    std::string full;
+    ASSERT_TRUE(platform::text::readFile(battle_test::fixturePath("full.cfm"), full));
+    EXPECT_EQ(unplayableReason(full), std::nullopt);
+    const std::size_t last = full.rfind("<Fim>");
+    for (std::size_t cut = 0; cut < last + 5; ++cut)
+        ASSERT_NE(unplayableReason(full.substr(0, cut)), std::nullopt) << "cut after " << cut << " bytes";
+}
+
+// The battle never loads what the check refuses: the load fails with the briefing's words and
+// leaves the last mission's records as they were.
+TEST_F(LoadMapTest, AMissionThatCannotBePlayedIsNotLoaded)
+{
+    ASSERT_TRUE(loadFixture("full.cfm"));
+    battle_test::ProgramFolder folder;
+    MissionText tiny;
+    tiny.cols = tiny.rows = 5;
+    tiny.troop[0] = quoted("01,01");
+    folder.write("tiny.cfm", tiny.bytes());
+    const LoadResult result = LoadMap(*state, folder.path() + "/tiny.cfm", sheet, random, fixedSeed());
+    EXPECT_FALSE(result);
+    EXPECT_EQ(result.message, "The mission \"tiny\" of this campaign can't be played: its map is 5 x 5 "
+                              "cells, not 25 to 50 a side.");
+    EXPECT_EQ(state->MapCols, 25);
+    EXPECT_EQ(state->Dolls[1].State, DollActive);
+    EXPECT_EQ(state->MainMap.width(), 501);
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "sprite_test_sheets.h"
 
 #include "game/battle/in_game_menu.h"
+#include "game/battle/load_map.h"
 #include "game/settings_file.h"
 
 #include <gtest/gtest.h>
@@ -287,6 +288,38 @@ TEST_F(FrameTest, TheLeadersMedalShowsFromThe21stFrameAfterAMoveOrder)
             first = n;
     }
     EXPECT_EQ(first, 21);
+}
+
+// The view is 320 x 240 whatever the map's size: on a map smaller than the view the menu is
+// drawn whole, and the view shows black where the map does not reach.
+TEST_F(FrameTest, TheMenuIsDrawnWholeOnAMapSmallerThanTheView)
+{
+    BattleState& s = h.s();
+    s.MapCols = 5;
+    s.MapRows = 5;
+    buildMapPictures(s, h.battle.sheets.MPP);
+    h.frames(1);
+    h.key(Esc);
+    h.frames(11);
+    ASSERT_EQ(s.MenuStage, "3");
+
+    // What the window shows at view pixel (x, y), two screen pixels a side.
+    const auto shown = [&](int x, int y) { return h.battle.GameScreen.pixel(2 * x, 2 * y); };
+    const int left = static_cast<int>(mx()) - 1, top = static_cast<int>(my()) - 1;
+    const int right = static_cast<int>(mx()) + 201, bottom = static_cast<int>(my()) + 201;
+    EXPECT_EQ(shown(left, top), platform::gfx::kWhite);
+    EXPECT_EQ(shown(right, bottom), platform::gfx::kWhite);
+    EXPECT_EQ(shown(right, top), platform::gfx::kWhite);
+    EXPECT_EQ(shown(left, bottom), platform::gfx::kWhite);
+    EXPECT_EQ(shown(right - 5, bottom - 5), platform::gfx::kBlack);
+    EXPECT_EQ(shown(20, 20), battle_test::tileColour(1)); // the map
+
+    // Closed again, the menu leaves nothing behind beyond the map.
+    h.key(Esc);
+    h.frames(12);
+    ASSERT_FALSE(s.MenuOpen);
+    EXPECT_EQ(shown(right, bottom), platform::gfx::kBlack);
+    EXPECT_EQ(shown(20, 20), battle_test::tileColour(1));
 }
 
 // Whatever the last mission left behind (its menu still closing after QUIT, a troop idle long

@@ -5,7 +5,8 @@
 // land walled in with some blocking tiles inside. The mission is started as the battle screen
 // starts it and played for 20 frames (two script ticks) on a manual clock, with the leader
 // ordered to move and the troop firing at the first enemy now and then, as a player would.
-// Whatever the scripts say, the battle stays inside its records.
+// Whatever the scripts say, the battle stays inside its records; a mission the game cannot play
+// is not started.
 
 #include "fuzz_support.h"
 #include "tile_sheet.h"
@@ -144,8 +145,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     };
     int turns = 0;
     hooks.programEnding = [&turns] { return ++turns > 10 * Frames; };
-    MainDo(p.battle, hooks, false);
+    const Handover handover = MainDo(p.battle, hooks, false);
 
+    // A mission the game cannot play is not started: the briefing is told why.
+    if (!handover.message.empty()) {
+        if (frame != 0 || handover.next != tolvar::Screen::Briefing)
+            std::abort();
+        return 0;
+    }
     if (s.TroopCount < 0 || s.TroopCount > MaxSoldiers || s.MapCols != 25 || s.MapRows != 25)
         std::abort();
     return 0;

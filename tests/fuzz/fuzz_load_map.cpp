@@ -1,9 +1,10 @@
 // fuzz-libs: game_lib
 // fuzz-run: -dict=dictionaries/mission.dict -max_len=16384
 // Feeds arbitrary bytes to the mission loader: whatever a file holds, loading stays inside the
-// battle's records and always leaves consistent map pictures. An input whose first byte is 1
-// stands after the start of a mission with a 25 x 25 map, up to its object list, so that the
-// later sections are reached at once; any other input is a whole file.
+// battle's records and always leaves consistent map pictures, and what the check of a playable
+// mission lets through loads as a playable battle. An input whose first byte is 1 stands after
+// the start of a mission with a 25 x 25 map, up to its object list, so that the later sections
+// are reached at once; any other input is a whole file.
 
 #include "tile_sheet.h"
 
@@ -41,6 +42,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size > 0 && data[0] == 1)
         bytes = toObjects + bytes.substr(1);
 
+    // What the check lets through is a battle on a map of 25 to 50 cells a side, its leader (when
+    // it has a troop) on the map.
+    const bool playable = !unplayableReason(bytes);
+
     LoadOptions options;
     options.seedRandom = false;
     random.seed(1);
@@ -52,6 +57,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (s.TroopCount < 0 || s.TroopCount > MaxSoldiers)
         std::abort();
     if (s.MainMap.width() != 20 * s.MapCols + 1 || s.ColMap.height() != 20 * s.MapRows + 1)
+        std::abort();
+    if (playable && (s.MapCols < 25 || s.MapRows < 25 ||
+                     (s.Alive[1] && (s.SoldierX[1] < 10 || s.SoldierX[1] > 20 * s.MapCols - 10 ||
+                                     s.SoldierY[1] < 10 || s.SoldierY[1] > 20 * s.MapRows - 10))))
         std::abort();
     // The enemies fill the first slots, the objects the first places.
     for (int e = 1; e <= MaxEnemies; ++e) {

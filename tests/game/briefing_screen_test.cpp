@@ -237,6 +237,42 @@ TEST_F(Sequence, AMissingMissionIsToldAndLeadsBackToTheTitleScreenRosterKept)
     EXPECT_EQ(lines[10], "Cannot read the mission m");
 }
 
+// A mission the battle cannot play is told as a missing one is, with the reason, instead of a
+// briefing with an empty title; the campaign then goes back to the title screen, roster kept.
+TEST_F(Sequence, AMissionThatCannotBePlayedIsToldWithItsReason)
+{
+    const std::string whole = missionBytes("Beach", "Ann", "2 ", "Land.");
+    std::string tiny = whole;
+    tiny.replace(tiny.find("25\r\n25"), 6, "5\r\n5");
+    const struct
+    {
+        std::string name, bytes, reason;
+    } cases[] = {
+        {"empty", "", "it isn't a mission"},
+        {"tiny", tiny, "its map is 5 x 5 cells, not 25 to 50 a side"},
+        {"cut", whole.substr(0, whole.find("<Tropa>") + 12), "its troop can't be read"},
+        {"endless", whole.substr(0, whole.size() - 7), "it ends before its last line, <Fim>"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        write("arquivos/campanha/" + c.name + ".cfm", c.bytes);
+        campaign({c.name, "m"}, 3);
+        state.Roster[2][RosterKills] = "5";
+        state.CurrentMission = 1;
+        state.CampaignOver = false;
+        lines.clear();
+        seq.BmainDo();
+        EXPECT_TRUE(state.CampaignOver);
+        EXPECT_EQ(seq.kind(), BriefingSequence::Kind::Problem);
+        ticksUntil([&] { return seq.waitingForPlayer(); });
+        EXPECT_EQ(lines[10],
+                  "The mission \"" + c.name + "\" of this campaign can't be played: " + c.reason + ".");
+        EXPECT_EQ(lines[420], "Click/Any key to continue.");
+        EXPECT_EQ(state.NameCount, 3);
+        EXPECT_EQ(state.Roster[2][RosterKills], "5");
+    }
+}
+
 // A campaign's mission name is a file name in the campaign folder and nothing else: a name that
 // reaches elsewhere is a missing mission, even where a file stands at the place it points to.
 TEST_F(Sequence, AMissionNameReachingOutsideTheCampaignFolderIsAMissingMission)

@@ -121,6 +121,7 @@ protected:
         std::vector<std::string> screens;
         std::vector<BriefingSequence::Kind> briefings;
         std::vector<std::string> briefedTitles;
+        std::vector<std::string> briefedProblems;
         std::string message;
         std::vector<std::string> battleMessages;
     };
@@ -169,6 +170,7 @@ protected:
             const Screen next = brief.Form_Activate(problem);
             played.briefings.push_back(brief.sequence().kind());
             played.briefedTitles.push_back(brief.sequence().BriefTitle);
+            played.briefedProblems.push_back(brief.sequence().problemText);
             return next;
         };
         drivers.battle = [&] {
@@ -225,6 +227,22 @@ TEST_F(WholeCampaign, AMissingMissionShowsItsMessageAndLeadsBackToTheTitleScreen
     EXPECT_EQ(played.screens,
               (std::vector<std::string>{"title", "briefing", "battle drill_range", "briefing", "title"}));
     EXPECT_EQ(played.briefings.back(), BriefingSequence::Kind::Problem);
+    EXPECT_EQ(state.NameCount, 3);
+}
+
+// A mission file the battle cannot play (here emptied) is told on the briefing screen and never
+// reaches the battle screen; the campaign is left from there with the roster kept.
+TEST_F(WholeCampaign, AMissionThatCannotBePlayedIsToldAndNeverBattled)
+{
+    copyCampaignFolder(fs::path(SUITE_FIXTURES) / "campanha");
+    write("arquivos/campanha/Drill_Yard.cfm", "");
+    const Played played = play("drill.cfc");
+    ASSERT_FALSE(clock.overran);
+    EXPECT_EQ(played.screens,
+              (std::vector<std::string>{"title", "briefing", "battle drill_range", "briefing", "title"}));
+    EXPECT_EQ(played.briefings.back(), BriefingSequence::Kind::Problem);
+    EXPECT_EQ(played.briefedProblems.back(),
+              "The mission \"drill_yard\" of this campaign can't be played: it isn't a mission.");
     EXPECT_EQ(state.NameCount, 3);
 }
 
