@@ -12,6 +12,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstring>
 
@@ -398,7 +399,8 @@ int Picture::textWidth(std::string_view text, const Font& font)
 bool Picture::load(const std::string& path)
 {
     std::string bytes;
-    if (!platform::text::readFile(path, bytes) || !bitmapHoldsItsPixels(bytes)) {
+    // The image library takes at most INT_MAX bytes at once.
+    if (!platform::text::readFile(path, bytes, INT_MAX) || !bitmapHoldsItsPixels(bytes)) {
         return false;
     }
     QImage loaded;

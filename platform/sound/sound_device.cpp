@@ -183,7 +183,7 @@ void SoundDevice::closeAudio()
 SoundBuffer SoundDevice::createFromFile(const std::string& path)
 {
     std::string bytes;
-    if (!platform::text::readFile(path, bytes))
+    if (!platform::text::readFile(path, bytes, INT32_MAX))
         return SoundBuffer();
     return createFromWav(bytes.data(), bytes.size());
 }

@@ -3,6 +3,7 @@
 #include "platform/text/file_names.h"
 
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 #include <ctime>
 #include <dirent.h>
@@ -149,13 +150,12 @@ bool writeAll(int fd, std::string_view bytes, int& error)
 // Opens a regular file (or a link to one) for reading; -1 for anything else. The open does not
 // wait: opened without O_NONBLOCK, a FIFO would block until a writer came, before its kind could
 // be looked at. Once the file is known to be regular it is read as usual.
-int openRegularFile(const std::string& path)
+int openRegularFile(const std::string& path, FileStatus& info)
 {
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0) {
         return -1;
     }
-    FileStatus info{};
     const int flags = ::fcntl(fd, F_GETFL);
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || flags < 0 ||
         ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
@@ -167,11 +167,16 @@ int openRegularFile(const std::string& path)
 
 } // namespace
 
-bool readFile(const std::string& path, std::string& bytes)
+bool readFile(const std::string& path, std::string& bytes, std::size_t largest)
 {
     bytes.clear();
-    const int fd = openRegularFile(path);
+    FileStatus info{};
+    const int fd = openRegularFile(path, info);
     if (fd < 0) {
+        return false;
+    }
+    if (static_cast<std::uintmax_t>(info.st_size) > largest) {
+        ::close(fd);
         return false;
     }
     char buffer[65536];
@@ -187,6 +192,11 @@ bool readFile(const std::string& path, std::string& bytes)
         }
         if (n == 0) {
             break;
+        }
+        if (bytes.size() + static_cast<std::size_t>(n) > largest) {  // grown since it was looked at
+            ::close(fd);
+            bytes.clear();
+            return false;
         }
         bytes.append(buffer, static_cast<std::size_t>(n));
     }

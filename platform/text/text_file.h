@@ -3,6 +3,7 @@
 // Program logic keeps texts as std::string holding those bytes.
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,8 +12,9 @@ namespace platform::text {
 
 // Reads a whole file into bytes. False when the file cannot be opened or read, or is not a regular
 // file (a FIFO, a folder, a socket, a device, a dangling link): that is refused at once, never
-// waited on. Every reader of the programs' files reads through here.
-bool readFile(const std::string& path, std::string& bytes);
+// waited on. A file larger than `largest` bytes is refused before it is read. Every reader of the
+// programs' files reads through here.
+bool readFile(const std::string& path, std::string& bytes, std::size_t largest = SIZE_MAX);
 
 // True when a regular file exists at the path.
 bool fileExists(const std::string& path);

@@ -107,6 +107,10 @@ TEST_F(TextFiles, ReadFileGivesExactBytesAndRefusesWhatIsNoFile)
     EXPECT_FALSE(readFile(path("missing.txt"), out));
     EXPECT_TRUE(out.empty());
     EXPECT_FALSE(readFile(m_dir.string(), out));
+    EXPECT_FALSE(readFile(path("bin.dat"), out, bytes.size() - 1)) << "larger than allowed";
+    EXPECT_TRUE(out.empty());
+    EXPECT_TRUE(readFile(path("bin.dat"), out, bytes.size()));
+    EXPECT_EQ(out, bytes);
 
     EXPECT_TRUE(fileExists(path("bin.dat")));
     EXPECT_FALSE(fileExists(path("missing.txt")));
