@@ -2,6 +2,7 @@
 
 #include "platform/gfx/pixel_font.h"
 #include "platform/text/codepage.h"
+#include "platform/text/text_file.h"
 
 #include <QColor>
 #include <QFile>
@@ -11,6 +12,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstring>
 
@@ -73,6 +75,113 @@ ResolvedFont resolve(const Font& font)
     r.font.setBold(bold);
     r.font.setStyleStrategy(QFont::NoAntialias);
     return r;
+}
+
+// A number of `size` bytes (1, 2 or 4), least significant first, at `at`; 0 beyond the end.
+std::uint32_t littleEndian(std::string_view bytes, std::size_t at, std::size_t size)
+{
+    std::uint32_t value = 0;
+    for (std::size_t i = size; i-- > 0;) {
+        value = value << 8 | (at + i < bytes.size() ? static_cast<std::uint8_t>(bytes[at + i]) : 0u);
+    }
+    return value;
+}
+
+// True when the run-length coded pixels from `start` reach the end of the bitmap (its end code,
+// or the line end of its last row) before the file ends.
+bool runLengthsEndInTheFile(std::string_view bytes, std::size_t start, int bits, long long rows)
+{
+    std::size_t at = start;
+    long long row = 0;
+    while (row < rows) {
+        if (bytes.size() - at < 2) {
+            return false;
+        }
+        const unsigned count = static_cast<std::uint8_t>(bytes[at]);
+        const unsigned code = static_cast<std::uint8_t>(bytes[at + 1]);
+        at += 2;
+        if (count != 0 || code == 0) {
+            row += count == 0 ? 1 : 0;  // a run of one colour, or the end of a row
+        } else if (code == 1) {
+            return true;  // the end of the bitmap: what it did not reach stays blank
+        } else if (code == 2) {
+            if (bytes.size() - at < 2) {
+                return false;
+            }
+            row += static_cast<std::uint8_t>(bytes[at + 1]);
+            at += 2;
+        } else {
+            // `code` pixels as they stand, padded to a whole number of 16-bit words.
+            std::size_t length = bits == 8 ? code : (code + 1) / 2;
+            length += length & 1;
+            if (bytes.size() - at < length) {
+                return false;
+            }
+            at += length;
+        }
+    }
+    return true;
+}
+
+// A BMP whose file holds fewer pixel bytes than its header declares would load with its missing
+// rows black, as if it were whole; such a file is damaged. The pixels start after the headers and
+// the colour table, or further on where the file header says so; uncompressed rows are padded to
+// 4 bytes, the last one included; run-length coded pixels must reach their end. Anything that is
+// not a BMP, or a BMP the image library will refuse anyway, is left to the library.
+bool bitmapHoldsItsPixels(std::string_view bytes)
+{
+    if (bytes.size() < 2 || bytes[0] != 'B' || bytes[1] != 'M') {
+        return true;
+    }
+    constexpr std::size_t FileHeader = 14;
+    const std::uint32_t header = littleEndian(bytes, FileHeader, 4);
+    long long width = 0;
+    long long height = 0;
+    int bits = 0;
+    std::uint32_t compression = 0;
+    std::uint32_t colours = 0;
+    std::size_t colourSize = 4;
+    if (header == 12) {
+        width = littleEndian(bytes, 18, 2);
+        height = static_cast<std::int16_t>(littleEndian(bytes, 20, 2));
+        bits = static_cast<int>(littleEndian(bytes, 24, 2));
+        colourSize = 3;
+    } else if (header >= 40) {
+        width = static_cast<std::int32_t>(littleEndian(bytes, 18, 4));
+        height = static_cast<std::int32_t>(littleEndian(bytes, 22, 4));
+        bits = static_cast<int>(littleEndian(bytes, 28, 2));
+        compression = littleEndian(bytes, 30, 4);
+        colours = littleEndian(bytes, 46, 4);
+    } else {
+        return true;
+    }
+    if (bytes.size() < FileHeader + header) {
+        return false;
+    }
+    const long long rows = height < 0 ? -height : height;
+    if (width <= 0 || rows == 0 || bits <= 0 || bits > 32) {
+        return true;
+    }
+    Wide start = FileHeader + Wide(header);
+    if (header == 40 && compression == 3) {
+        start += 12;  // the three colour masks
+    }
+    if (bits <= 8) {
+        const std::uint32_t most = 1u << bits;
+        start += Wide(colours == 0 || colours > most ? most : colours) * Wide(colourSize);
+    }
+    start = std::max(start, Wide(littleEndian(bytes, 10, 4)));
+    if (start > Wide(bytes.size())) {
+        return false;
+    }
+    if ((compression == 1 && bits == 8) || (compression == 2 && bits == 4)) {
+        return runLengthsEndInTheFile(bytes, static_cast<std::size_t>(start), bits, rows);
+    }
+    if (compression != 0 && compression != 3) {
+        return true;
+    }
+    const Wide rowBytes = (Wide(width) * bits + 31) / 32 * 4;
+    return Wide(bytes.size()) - start >= rowBytes * rows;
 }
 
 } // namespace
@@ -289,8 +398,13 @@ int Picture::textWidth(std::string_view text, const Font& font)
 
 bool Picture::load(const std::string& path)
 {
+    std::string bytes;
+    // The image library takes at most INT_MAX bytes at once.
+    if (!platform::text::readFile(path, bytes, INT_MAX) || !bitmapHoldsItsPixels(bytes)) {
+        return false;
+    }
     QImage loaded;
-    if (!loaded.load(QFile::decodeName(QByteArray::fromStdString(path)))) {
+    if (!loaded.loadFromData(reinterpret_cast<const uchar*>(bytes.data()), static_cast<int>(bytes.size()))) {
         return false;
     }
     loaded = loaded.convertToFormat(QImage::Format_RGB32);

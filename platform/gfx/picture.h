@@ -80,7 +80,8 @@ public:
     // Width in pixels that print() would use for the text.
     static int textWidth(std::string_view text, const Font& font);
 
-    // Loads a BMP (or any format the image library reads). False when it cannot be read;
+    // Loads a BMP (or any format the image library reads). False when it cannot be read (no
+    // regular file, or damaged: a BMP holding fewer pixel bytes than its header declares is);
     // the picture is then unchanged.
     bool load(const std::string& path);
     bool save(const std::string& path) const;

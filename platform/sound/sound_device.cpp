@@ -1,5 +1,7 @@
 #include "platform/sound/sound_device.h"
 
+#include "platform/text/text_file.h"
+
 #include <SDL.h>
 
 #include <cstdint>
@@ -180,7 +182,10 @@ void SoundDevice::closeAudio()
 
 SoundBuffer SoundDevice::createFromFile(const std::string& path)
 {
-    return SoundBuffer(m_mixer, loadWav(SDL_RWFromFile(path.c_str(), "rb")));
+    std::string bytes;
+    if (!platform::text::readFile(path, bytes, INT32_MAX))
+        return SoundBuffer();
+    return createFromWav(bytes.data(), bytes.size());
 }
 
 SoundBuffer SoundDevice::createFromWav(const void* bytes, std::size_t size)

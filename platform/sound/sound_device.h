@@ -39,7 +39,7 @@ public:
     Mixer& mixer() { return *m_mixer; }
 
     // A buffer holding a whole WAV file converted to the device's format; silent when the file
-    // is missing or is not a WAV file that can be read.
+    // is missing, is no regular file (never waited on) or is not a WAV file that can be read.
     SoundBuffer createFromFile(const std::string& path);
     // The same from a WAV file's bytes in memory.
     SoundBuffer createFromWav(const void* bytes, std::size_t size);

@@ -3,7 +3,10 @@
 #include "platform/text/file_names.h"
 
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
+#include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -60,12 +63,71 @@ bool followLinks(std::string& path, int& error)
     return false;
 }
 
-// A file the user may not write is not replaced behind his back. A file with no write permission
-// at all counts as read-only even for the superuser, as a read-only file does on the system the
-// files come from.
-bool mayReplace(const std::string& path, const FileStatus& existing)
+// Why the file may not be replaced (0 when it may): a file the user may not write is not replaced
+// behind his back, for the system's reason ("Permission denied", "Read-only file system"). A file
+// with no write permission at all counts as read-only even for the superuser, as a read-only file
+// does on the system the files come from.
+int whyNotReplaceable(const std::string& path, const FileStatus& existing)
 {
-    return (existing.st_mode & 0222) != 0 && ::access(path.c_str(), W_OK) == 0;
+    if (::access(path.c_str(), W_OK) != 0) {
+        return errno;
+    }
+    return (existing.st_mode & 0222) != 0 ? 0 : EACCES;
+}
+
+// The temporary file of a write to `name` is "." + name + "." + six letters or digits.
+constexpr std::size_t TemporaryNameKept = 200;
+
+std::string temporaryPattern(const std::string& folder, const std::string& name)
+{
+    return folder + "." + name.substr(0, TemporaryNameKept) + ".XXXXXX";
+}
+
+bool isTemporaryOf(std::string_view entry, const std::string& name)
+{
+    constexpr std::size_t Random = 6;
+    if (entry.size() != name.size() + 2 + Random || entry.front() != '.' ||
+        entry.substr(1, name.size()) != name || entry[name.size() + 1] != '.') {
+        return false;
+    }
+    for (const char c : entry.substr(name.size() + 2)) {
+        const bool alphanumeric = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
+        if (!alphanumeric) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// A write that was cut short (the program killed mid-save) leaves its temporary file beside the
+// target. The next write of the same target removes those that are this user's regular files,
+// untouched for StaleAfter: a write that is still running (another program saving the same
+// target) writes and renames its own temporary file within moments, so it is never one of them.
+// A name too long to be whole in the temporary file's name could be another target's: its
+// temporary files are left.
+constexpr time_t StaleAfter = 10 * 60;
+
+void removeStaleTemporaries(const std::string& folder, const std::string& name)
+{
+    if (name.size() > TemporaryNameKept) {
+        return;
+    }
+    DIR* dir = ::opendir(folder.empty() ? "." : folder.c_str());
+    if (dir == nullptr) {
+        return;
+    }
+    const time_t now = ::time(nullptr);
+    while (const dirent* entry = ::readdir(dir)) {
+        if (!isTemporaryOf(entry->d_name, name)) {
+            continue;
+        }
+        FileStatus info{};
+        if (::fstatat(::dirfd(dir), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 &&
+            S_ISREG(info.st_mode) && info.st_uid == ::geteuid() && now - info.st_mtime >= StaleAfter) {
+            ::unlinkat(::dirfd(dir), entry->d_name, 0);
+        }
+    }
+    ::closedir(dir);
 }
 
 bool writeAll(int fd, std::string_view bytes, int& error)
@@ -85,17 +147,35 @@ bool writeAll(int fd, std::string_view bytes, int& error)
     return true;
 }
 
+// Opens a regular file (or a link to one) for reading; -1 for anything else. The open does not
+// wait: opened without O_NONBLOCK, a FIFO would block until a writer came, before its kind could
+// be looked at. Once the file is known to be regular it is read as usual.
+int openRegularFile(const std::string& path, FileStatus& info)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
+        return -1;
+    }
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || flags < 0 ||
+        ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
 } // namespace
 
-bool readFile(const std::string& path, std::string& bytes)
+bool readFile(const std::string& path, std::string& bytes, std::size_t largest)
 {
     bytes.clear();
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    FileStatus info{};
+    const int fd = openRegularFile(path, info);
     if (fd < 0) {
         return false;
     }
-    FileStatus info{};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    if (static_cast<std::uintmax_t>(info.st_size) > largest) {
         ::close(fd);
         return false;
     }
@@ -112,6 +192,11 @@ bool readFile(const std::string& path, std::string& bytes)
         }
         if (n == 0) {
             break;
+        }
+        if (bytes.size() + static_cast<std::size_t>(n) > largest) {  // grown since it was looked at
+            ::close(fd);
+            bytes.clear();
+            return false;
         }
         bytes.append(buffer, static_cast<std::size_t>(n));
     }
@@ -156,13 +241,16 @@ WriteResult writeFileAtomic(const std::string& requested, std::string_view bytes
         result.error = errorText(EISDIR);
         return result;
     }
-    if (hadFile && !mayReplace(path, existing)) {
-        result.error = errorText(EACCES);
-        return result;
+    if (hadFile) {
+        if (const int refused = whyNotReplaceable(path, existing); refused != 0) {
+            result.error = errorText(refused);
+            return result;
+        }
     }
 
+    removeStaleTemporaries(folder, name);
     // The temporary file sits beside the target so that the rename never crosses file systems.
-    std::string temp = folder + "." + name.substr(0, 200) + ".XXXXXX";
+    std::string temp = temporaryPattern(folder, name);
     const int fd = ::mkstemp(temp.data());
     if (fd < 0) {
         result.error = errorText(errno);

@@ -3,14 +3,18 @@
 // Program logic keeps texts as std::string holding those bytes.
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace platform::text {
 
-// Reads a whole file into bytes. False when the file cannot be opened or read.
-bool readFile(const std::string& path, std::string& bytes);
+// Reads a whole file into bytes. False when the file cannot be opened or read, or is not a regular
+// file (a FIFO, a folder, a socket, a device, a dangling link): that is refused at once, never
+// waited on. A file larger than `largest` bytes is refused before it is read. Every reader of the
+// programs' files reads through here.
+bool readFile(const std::string& path, std::string& bytes, std::size_t largest = SIZE_MAX);
 
 // True when a regular file exists at the path.
 bool fileExists(const std::string& path);
@@ -29,7 +33,10 @@ struct WriteResult {
 // Writes the whole file at once: the bytes go to a temporary file in the same folder, which is
 // renamed over `path` only when complete, so a failed write leaves the previous file as it was.
 // A link is kept: the file it points to is written. A file that the user may not write, or that
-// has no write permission at all, is not replaced: the write fails ("Permission denied").
+// has no write permission at all, is not replaced: the write fails ("Permission denied", or the
+// system's own reason, such as "Read-only file system"). Every failure gives the system's reason.
+// Temporary files that earlier writes of the same target left when cut short (killed mid-write),
+// untouched for ten minutes, are removed.
 WriteResult writeFileAtomic(const std::string& path, std::string_view bytes);
 
 // Builds the bytes of a text file line by line; every line ends with CR LF.

@@ -13,6 +13,8 @@
 
 #include <QApplication>
 #include <QTemporaryDir>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <algorithm>
 #include <filesystem>
 #include <functional>
@@ -190,6 +192,27 @@ protected:
     std::map<int, std::function<void()>> actions;
     int turn = 0;
 };
+
+// A background that is a FIFO, a folder, or a bitmap cut short by a row or more is a
+// picture that cannot be loaded, refused at once: the alarm ends a test that would wait.
+TEST_F(TitleWindow, AFifoOrACutPictureCannotBeLoaded)
+{
+    const std::filesystem::path background = path("arquivos/grafico/titlefundo.bmp");
+    const std::string whole = read("arquivos/grafico/titlefundo.bmp");
+    const std::string message = "Cannot load the picture " + background.string();
+    for (const char* kind : {"fifo", "folder", "cut"}) {
+        std::filesystem::remove(background);
+        if (kind == std::string("fifo"))
+            ASSERT_EQ(::mkfifo(background.c_str(), 0644), 0);
+        else if (kind == std::string("folder"))
+            std::filesystem::create_directory(background);
+        else
+            write("arquivos/grafico/titlefundo.bmp", whole.substr(0, whole.size() - W * 4));
+        ::alarm(10);
+        EXPECT_EQ(Title(state, nullptr, clock).Form_Load(), message) << kind;
+        ::alarm(0);
+    }
+}
 
 TEST_F(TitleWindow, PickShowsNameAndAuthorABrokenFileIsRefusedPlayStarts)
 {

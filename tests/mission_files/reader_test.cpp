@@ -7,7 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QTemporaryDir>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 
@@ -326,6 +329,22 @@ TEST(MissionOpen, BadFileLeavesTheWholeMissionUntouched)
     const OpenResult missing = openMission(current, dir.path().toStdString() + "/missing.cfm", "missing");
     EXPECT_FALSE(missing.ok);
     EXPECT_EQ(missing.message, "The mission missing could not be read.");
+    EXPECT_TRUE(current == before);
+
+    // A FIFO or a folder in a mission's place reads as a missing mission, at once: the alarm ends
+    // a test that would wait for a writer.
+    const std::string fifo = dir.path().toStdString() + "/fifo.cfm";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+    ASSERT_TRUE(QDir(dir.path()).mkdir("folder.cfm"));
+    ::alarm(10);
+    for (const char* special : {"fifo", "folder"}) {
+        const OpenResult result =
+            openMission(current, dir.path().toStdString() + "/" + special + ".cfm", special);
+        EXPECT_FALSE(result.ok);
+        EXPECT_EQ(result.message, std::string("The mission ") + special + " could not be read.");
+        EXPECT_FALSE(previewMissionFile(dir.path().toStdString() + "/" + special + ".cfm")) << special;
+    }
+    ::alarm(0);
     EXPECT_TRUE(current == before);
 }
 

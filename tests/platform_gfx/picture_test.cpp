@@ -7,9 +7,13 @@
 #include <array>
 #include <climits>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
 
 using namespace platform::gfx;
 
@@ -202,11 +206,181 @@ TEST(Picture, FailedLoadLeavesThePictureUnchanged)
     ASSERT_TRUE(dir.isValid());
     const std::string garbage = dir.filePath("bad.bmp").toStdString();
     std::ofstream(garbage) << "BM this is not a bitmap";
-    for (const std::string& path : {dir.filePath("missing.bmp").toStdString(), garbage}) {
+    // A FIFO no program writes to is refused at once; the alarm ends a test that would wait.
+    const std::string fifo = dir.filePath("fifo.bmp").toStdString();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+    // More than the image library can take at once (a sparse file: nothing of it is read).
+    const std::string huge = dir.filePath("huge.bmp").toStdString();
+    std::ofstream(huge) << "BM";
+    std::filesystem::resize_file(huge, std::uintmax_t{INT_MAX} + 1);
+    ::alarm(10);
+    for (const std::string& path :
+         {dir.filePath("missing.bmp").toStdString(), garbage, fifo, dir.path().toStdString(), huge}) {
         Picture p(2, 2, 0x445566);
         EXPECT_FALSE(p.load(path)) << path;
         EXPECT_EQ(p.width(), 2);
         EXPECT_EQ(p.pixel(1, 1), 0x445566u);
+    }
+    ::alarm(0);
+}
+
+namespace {
+
+std::string littleEndian(std::uint32_t value, int size)
+{
+    std::string bytes;
+    for (int i = 0; i < size; ++i) {
+        bytes.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
+    }
+    return bytes;
+}
+
+// The kinds of bitmap the loader reads, each as a small 5 x 3 picture of distinct colours.
+struct BitmapKind {
+    const char* what;
+    int header;       // 12 (the old core header), 40, 124
+    int bits;         // 1, 4, 8, 16, 24, 32
+    int compression;  // 0 none, 1 run lengths of bytes, 2 of nibbles, 3 colour masks
+    bool topDown;
+};
+
+const BitmapKind BitmapKinds[] = {
+    {"1 bit", 40, 1, 0, false},         {"4 bits", 40, 4, 0, false},
+    {"8 bits", 40, 8, 0, false},        {"16 bits", 40, 16, 0, false},
+    {"16 bits, masks", 40, 16, 3, false}, {"24 bits", 40, 24, 0, false},
+    {"32 bits", 40, 32, 0, false},      {"24 bits, top-down", 40, 24, 0, true},
+    {"8 bits, core header", 12, 8, 0, false}, {"24 bits, v5 header", 124, 24, 0, false},
+    {"8 bits, run lengths", 40, 8, 1, false}, {"4 bits, run lengths", 40, 4, 2, false},
+};
+
+constexpr int BitmapWidth = 5;
+constexpr int BitmapHeight = 3;
+
+std::string makeBitmap(const BitmapKind& kind)
+{
+    const int colours = kind.bits <= 8 ? 1 << kind.bits : 0;
+    std::string table;
+    if (kind.compression == 3) {
+        table += littleEndian(0xF800, 4) + littleEndian(0x07E0, 4) + littleEndian(0x001F, 4);
+    }
+    for (int i = 0; i < colours; ++i) {
+        const auto colour = static_cast<std::uint32_t>(0x302010 + i * 0x0B1D07) & 0xFFFFFF;
+        table += littleEndian(colour, kind.header == 12 ? 3 : 4);
+    }
+    std::string pixels;
+    if (kind.compression == 1) {
+        for (int y = 0; y < BitmapHeight; ++y) {  // a run of 2, then 3 pixels as they stand
+            pixels += std::string("\x02", 1) + char(y + 1) + std::string("\0\x03", 2) + char(y + 4) +
+                      char(y + 5) + char(y + 6) + std::string("\0\0\0", 3);
+        }
+        pixels += std::string("\0\x01", 2);
+    } else if (kind.compression == 2) {
+        for (int y = 0; y < BitmapHeight; ++y) {  // 5 pixels of two alternating colours
+            pixels += std::string("\x05", 1) + char(0x12 + 0x22 * y) + std::string("\0\0", 2);
+        }
+        pixels += std::string("\0\x01", 2);
+    } else {
+        for (int y = 0; y < BitmapHeight; ++y) {
+            std::string row;
+            unsigned packed = 0;
+            int held = 0;
+            for (int x = 0; x < BitmapWidth; ++x) {
+                const unsigned value = static_cast<unsigned>(x + 2 * y + 1);
+                if (kind.bits < 8) {
+                    packed = packed << kind.bits | (value & ((1u << kind.bits) - 1));
+                    held += kind.bits;
+                    if (held == 8) {
+                        row.push_back(static_cast<char>(packed));
+                        packed = 0;
+                        held = 0;
+                    }
+                } else {
+                    row += littleEndian(value * 0x3B1F29u, kind.bits / 8);
+                }
+            }
+            if (held > 0) {
+                row.push_back(static_cast<char>(packed << (8 - held)));
+            }
+            row.resize((row.size() + 3) / 4 * 4, '\0');
+            pixels += row;
+        }
+    }
+    std::string info = littleEndian(static_cast<std::uint32_t>(kind.header), 4);
+    if (kind.header == 12) {
+        info += littleEndian(BitmapWidth, 2) + littleEndian(BitmapHeight, 2) + littleEndian(1, 2) +
+                littleEndian(static_cast<std::uint32_t>(kind.bits), 2);
+    } else {
+        info += littleEndian(BitmapWidth, 4) +
+                littleEndian(static_cast<std::uint32_t>(kind.topDown ? -BitmapHeight : BitmapHeight), 4) +
+                littleEndian(1, 2) + littleEndian(static_cast<std::uint32_t>(kind.bits), 2) +
+                littleEndian(static_cast<std::uint32_t>(kind.compression), 4) +
+                littleEndian(static_cast<std::uint32_t>(pixels.size()), 4) + littleEndian(2835, 4) +
+                littleEndian(2835, 4) + littleEndian(static_cast<std::uint32_t>(colours), 4) +
+                littleEndian(0, 4);
+        info.resize(static_cast<std::size_t>(kind.header), '\0');
+    }
+    const std::uint32_t start = static_cast<std::uint32_t>(14 + info.size() + table.size());
+    return "BM" + littleEndian(start + static_cast<std::uint32_t>(pixels.size()), 4) + littleEndian(0, 4) +
+           littleEndian(start, 4) + info + table + pixels;
+}
+
+std::vector<Rgb> pixelsOf(const Picture& p)
+{
+    std::vector<Rgb> pixels;
+    for (int y = 0; y < p.height(); ++y) {
+        for (int x = 0; x < p.width(); ++x) {
+            pixels.push_back(p.pixel(x, y));
+        }
+    }
+    return pixels;
+}
+
+} // namespace
+
+// A bitmap whose file holds fewer pixel bytes than its header declares is as damaged as any
+// other: it does not load, rather than load with black rows. Cut anywhere, each kind of bitmap
+// either is refused or loads whole (a run-length picture loses nothing without its end code);
+// cut in half, or with a dimension doubled in its header, it is refused.
+TEST(Picture, ABitmapHoldingFewerPixelsThanItsHeaderDeclaresIsRefused)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const std::string path = dir.filePath("sheet.bmp").toStdString();
+    const auto load = [&](const std::string& bytes, Picture& p) {
+        std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+        return p.load(path);
+    };
+    for (const BitmapKind& kind : BitmapKinds) {
+        const std::string bytes = makeBitmap(kind);
+        Picture whole;
+        ASSERT_TRUE(load(bytes, whole)) << kind.what;
+        ASSERT_EQ(whole.width(), BitmapWidth) << kind.what;
+        ASSERT_EQ(whole.height(), BitmapHeight) << kind.what;
+        const std::vector<Rgb> expected = pixelsOf(whole);
+        EXPECT_EQ(std::count(expected.begin(), expected.end(), kBlack), 0) << kind.what;
+
+        for (std::size_t cut = 0; cut < bytes.size(); ++cut) {
+            Picture p(2, 2, 0x445566);
+            if (load(bytes.substr(0, cut), p)) {
+                EXPECT_EQ(pixelsOf(p), expected) << kind.what << ", cut to " << cut << " bytes";
+            } else {
+                EXPECT_EQ(p.pixel(1, 1), 0x445566u) << kind.what;
+            }
+        }
+        Picture p;
+        EXPECT_FALSE(load(bytes.substr(0, bytes.size() / 2), p)) << kind.what << ", cut in half";
+        if (kind.compression == 0 || kind.compression == 3) {
+            const std::size_t widthAt = 18;
+            const std::size_t heightAt = kind.header == 12 ? 20 : 22;
+            for (const std::size_t at : {widthAt, heightAt}) {
+                if (at == widthAt && kind.bits == 1) {
+                    continue;  // ten 1-bit pixels still fit in the rows' four bytes
+                }
+                std::string doubled = bytes;
+                doubled[at] = static_cast<char>(doubled[at] * 2);
+                EXPECT_FALSE(load(doubled, p)) << kind.what << ", a dimension doubled at byte " << at;
+            }
+        }
     }
 }
 

@@ -12,7 +12,9 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <sys/stat.h>
 #include <thread>
+#include <unistd.h>
 
 using platform::sound::Output;
 using platform::sound::SoundBuffer;
@@ -122,6 +124,11 @@ TEST_F(SoundFiles, AMissingOrUnreadableFileGivesASilentBuffer)
     const std::string wav = wavfixture::makeFlatWav(50, 1);
     EXPECT_TRUE(device.createFromFile(write("cut.wav", wav.substr(0, 30))).isSilent());
     EXPECT_TRUE(device.createFromFile(m_dir.string()).isSilent()); // a folder
+    // A FIFO no program writes to is silent at once; the alarm ends a test that would wait.
+    ASSERT_EQ(::mkfifo((m_dir / "fifo.wav").c_str(), 0644), 0);
+    ::alarm(10);
+    EXPECT_TRUE(device.createFromFile((m_dir / "fifo.wav").string()).isSilent());
+    ::alarm(0);
 }
 
 // Records the largest block SDL is asked for while it lives, and refuses any block above 64 MB
