@@ -90,13 +90,20 @@ bool isTemporaryOf(std::string_view entry, const std::string& name)
         entry.substr(1, name.size()) != name || entry[name.size() + 1] != '.') {
         return false;
     }
+    bool notAllLower = false;
+    bool notAllDigits = false;
     for (const char c : entry.substr(name.size() + 2)) {
-        const bool alphanumeric = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
-        if (!alphanumeric) {
+        const bool isLower = c >= 'a' && c <= 'z';
+        const bool isDigit = c >= '0' && c <= '9';
+        if (!isLower && !isDigit && !(c >= 'A' && c <= 'Z')) {
             return false;
         }
+        notAllLower = notAllLower || !isLower;
+        notAllDigits = notAllDigits || !isDigit;
     }
-    return true;
+    // Six small letters or six digits are a word or a number a person gave (".backup", ".201912"):
+    // such a file is the user's, never taken for a temporary one.
+    return notAllLower && notAllDigits;
 }
 
 // A write that was cut short (the program killed mid-save) leaves its temporary file beside the

@@ -336,11 +336,12 @@ TEST_F(TextFiles, AtomicWriteRemovesTheStaleTemporaryFilesOfItsTarget)
         ASSERT_EQ(::utimensat(AT_FDCWD, path(name).c_str(), times, AT_SYMLINK_NOFOLLOW), 0) << name;
     };
     put("mission.cfm", "old");
-    const std::string stale[] = {".mission.cfm.Ab12Cd", ".mission.cfm.zzzzzz", ".mission.cfm.000000"};
+    const std::string stale[] = {".mission.cfm.Ab12Cd", ".mission.cfm.ZZZZZZ", ".mission.cfm.a00000"};
     const std::string kept[] = {
         ".mission.cfm.recent",  ".other.cfm.Ab12Cd",   ".mission.cfm.Ab12C",  ".mission.cfm.Ab12Cd7",
         ".mission.cfm.Ab-2Cd",  "mission.cfm.Ab12Cd",  ".mission.cfmxAb12Cd", "..mission.cfm.Ab12Cd",
         ".Mission.cfm.Ab12Cd",  ".mission.cfm.Ab12C\xE9", ".mission.cfm.folder", ".mission.cfm.linked",
+        ".mission.cfm.backup",  ".mission.cfm.201912",
     };
     for (const std::string& name : stale) {
         put(name, "half a mission");
